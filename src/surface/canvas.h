@@ -1,0 +1,74 @@
+#pragma once
+
+#include "../common/color.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace qimbora {
+
+enum class FillStyle : std::int16_t {
+    Solid = 0,
+    Transparent = 1,
+};
+
+// The drawing surface: the persistent image of the canvas's drawing area with
+// its pen, fill and background state. Positions are pixels, origin top-left.
+// Everything drawn stays in the image until the background colour is set.
+// After each operation the change listener hears the rectangle that changed,
+// so a view repaints only that.
+class Canvas {
+public:
+    using ChangeListener = std::function<void(const QRect&)>;
+
+    Canvas(QSize size, Color background);
+
+    void setChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
+
+    const QImage& image() const { return m_image; }
+    float scaleWidth() const { return float(m_image.width()); }
+    float scaleHeight() const { return float(m_image.height()); }
+
+    Color backColor() const { return m_backColor; }
+    // Erases the whole image to the colour.
+    void setBackColor(Color color);
+
+    Color foreColor() const { return m_foreColor; }
+    void setForeColor(Color color) { m_foreColor = color; }
+    std::int16_t drawWidth() const { return m_drawWidth; }
+    void setDrawWidth(std::int16_t width) { m_drawWidth = width; }
+    FillStyle fillStyle() const { return m_fillStyle; }
+    void setFillStyle(FillStyle style) { m_fillStyle = style; }
+    Color fillColor() const { return m_fillColor; }
+    void setFillColor(Color color) { m_fillColor = color; }
+
+    // A cubic Bezier from points[0] to points[3] with control points points[1]
+    // and points[2], in the pen (foreColor, drawWidth), not filled.
+    void polyBezier(const std::array<QPoint, 4>& points);
+
+    // Fills, with a solid fill style, the 4-connected area around (x, y) up to
+    // pixels of exactly `border` or the image edge in fillColor.
+    void floodFill(int x, int y, Color border);
+
+    // A full circle: outline in the pen, inside in fillColor with a solid fill style.
+    void circle(int x, int y, int radius);
+
+private:
+    void changed(const QRect& rect);
+
+    QImage m_image;
+    Color m_backColor;
+    Color m_foreColor = 0;
+    std::int16_t m_drawWidth = 1;
+    FillStyle m_fillStyle = FillStyle::Transparent;
+    Color m_fillColor = 0;
+    ChangeListener m_listener;
+};
+
+} // namespace qimbora
