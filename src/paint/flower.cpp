@@ -1,0 +1,95 @@
+#include "flower.h"
+
+#include "../common/convert.h"
+#include "../common/runtime_error.h"
+#include "../surface/canvas.h"
+#include "random.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace qimbora {
+
+namespace {
+
+// The flower's own approximation of pi: with pattern 2 the petals stop 0.000185
+// radians short of a full turn, which the rounding to whole pixels closes.
+constexpr double kPi = 3.1415;
+
+QPoint pointOnCircle(double angle, std::int32_t radius, const Flower& f)
+{
+    const std::int32_t x = toInt32(checkedFloat(std::cos(angle) * radius + f.centerX));
+    const std::int32_t y = toInt32(checkedFloat(std::sin(angle) * radius + f.centerY));
+    return {x, y};
+}
+
+} // namespace
+
+void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& f)
+{
+    if (f.petalColor == 0)
+        f.petalColor = 0xFFFF;
+    if (f.centerColor == 0)
+        f.centerColor = 0xFF;
+    canvas.setDrawWidth(2);
+    canvas.setFillStyle(FillStyle::Solid);
+    canvas.setFillColor(f.petalColor);
+    canvas.setForeColor(f.petalColor);
+    if (f.petalCount < 2)
+        f.petalCount = 9;
+    if (f.innerRadius == 0)
+        f.innerRadius = toInt32(f.outerRadius / 4.0);
+
+    const double k = textToDouble(patternText);
+    const double step = checkedFloat((k * kPi) / f.petalCount);
+    const std::int32_t bound = f.petalCount;
+    const double offset = checkedFloat((f.rotationDegrees * kPi) / 180.0);
+
+    for (std::int64_t i = 1; i <= bound; ++i) {
+        const double a = checkedFloat((double(i) * step) + offset);
+        // Not (i - 1) * step: this grouping decides which pixel a petal ends on.
+        const double b = checkedFloat(((double(i) * step) - step) + offset);
+        const std::array<QPoint, 4> points = {
+            pointOnCircle(a, f.innerRadius, f),
+            pointOnCircle(a, f.outerRadius, f),
+            pointOnCircle(b, f.outerRadius, f),
+            pointOnCircle(b, f.innerRadius, f),
+        };
+        canvas.polyBezier(points);
+        if (i == std::numeric_limits<std::int32_t>::max())
+            throw RuntimeError(ErrorKind::Overflow);
+    }
+
+    canvas.floodFill(f.centerX, f.centerY, f.petalColor);
+    canvas.setFillStyle(FillStyle::Solid);
+    canvas.setFillColor(f.centerColor);
+    canvas.circle(f.centerX, f.centerY, f.innerRadius);
+}
+
+Color RandomColor(RandomSource& random)
+{
+    const std::int32_t red = toInt32(double(random.next()) * 255);
+    const std::int32_t green = toInt32(double(random.next()) * 255);
+    const std::int32_t blue = toInt32(double(random.next()) * 255);
+    return rgbColor(red, green, blue);
+}
+
+void Pic_MouseDown(const PaintContext& context, MouseButton button, float x, float y)
+{
+    if (button != MouseButton::Left)
+        return;
+    RandomSource& random = context.random;
+    Flower flower;
+    flower.outerRadius = toInt32(double(random.next()) * 150 + 20);
+    const float turn = random.next();
+    flower.petalColor = RandomColor(random);
+    flower.centerColor = RandomColor(random);
+    flower.rotationDegrees = toInt32(double(turn) * 360);
+    flower.petalCount = textToInt32(context.petalCountText);
+    flower.centerY = toInt32(y);
+    flower.centerX = toInt32(x);
+    PaintFlower(context.canvas, context.patternText, flower);
+}
+
+} // namespace qimbora
