@@ -1,0 +1,213 @@
+#include "form1.h"
+
+#include "../common/runtime_error.h"
+#include "../paint/new_canvas.h"
+#include "error_report.h"
+#include "fonts.h"
+#include "icon.h"
+#include "layout.h"
+#include "picbox.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace qimbora {
+
+namespace {
+
+template <typename W>
+W* place(W* widget, const char* name, const QRect& geometry)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+void setColor(QWidget* widget, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+QLabel* makeCaption(QWidget* parent, const char* name, const QRect& geometry, const QString& text,
+                    const QColor& color)
+{
+    auto* label = place(new QLabel(text, parent), name, geometry);
+    label->setFont(songFont(layout::kControlFontPoints));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setColor(label, QPalette::WindowText, color);
+    return label;
+}
+
+QComboBox* makeCombo(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+{
+    auto* combo = place(new QComboBox(parent), name, geometry);
+    combo->setEditable(true);
+    // Typed text stays as typed: no completion from the list, and Enter adds nothing to it.
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setFont(songFont(layout::kControlFontPoints));
+    setColor(combo, QPalette::Text, layout::kComboText);
+    setColor(combo, QPalette::Base, layout::kComboBack);
+    combo->setEditText(text);
+    return combo;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+{
+    return place(new QPushButton(text, parent), name, geometry);
+}
+
+QPushButton* makePurpleButton(QWidget* parent, const char* name, const QRect& geometry,
+                              const QString& text)
+{
+    QPushButton* button = makeButton(parent, name, geometry, text);
+    button->setFont(songFont(layout::kControlFontPoints));
+    setColor(button, QPalette::Button, layout::kButtonBack);
+    return button;
+}
+
+// Appends to the list and leaves the text field alone; the toolkit would
+// otherwise show the first entry appended to an empty list.
+void AddItem(QComboBox* combo, const QString& entry)
+{
+    const QString text = combo->currentText();
+    const QSignalBlocker blocker(combo);
+    combo->addItem(entry);
+    if (combo->count() == 1) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(text);
+    }
+}
+
+} // namespace
+
+Form1::Form1(Form1Services services, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_services(services)
+{
+    // A tool window stays out of the task bar; closing it still ends the program.
+    setAttribute(Qt::WA_QuitOnClose);
+    installSongSubstitutes();
+    setWindowTitle(QStringLiteral("Qimbora1.0"));
+    setWindowIcon(flowerIcon());
+    setFixedSize(layout::kClientSize);
+    setAutoFillBackground(true);
+    setColor(this, QPalette::Window, layout::kWindowBack);
+    createControls();
+    setTabOrder();
+    Command1[0]->setFocus();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    const int frame = layout::kPicFrameWidth;
+    Pic = place(new PicBox(layout::kPic.size() - QSize(2 * frame, 2 * frame),
+                           rgbColor(layout::kPicBack.red(), layout::kPicBack.green(), layout::kPicBack.blue()),
+                           this),
+                "Pic", layout::kPic);
+    Pic->setFocusPolicy(Qt::StrongFocus);
+    Pic->setFont(songFont(layout::kPicFontPoints));
+    connect(Pic, &PicBox::mouseDown, this, &Form1::Pic_MouseDown);
+
+    Label1 = place(new PraiseLabel(Pic), "Label1", layout::kLabel1.translated(frame, frame));
+    Label1->setFont(songFont(layout::kLabel1FontPoints));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // These lie over the canvas's lower edge, so they are made after it and stack above it.
+    const QString flowerTexts[2] = {QStringLiteral("一朵花"), QStringLiteral("十朵花")};
+    for (std::int16_t index = 0; index < 2; ++index) {
+        const QByteArray name = "Command1_" + QByteArray::number(index);
+        Command1[index] = makeButton(this, name.constData(), layout::kCommand1[index], flowerTexts[index]);
+        connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
+    }
+    HScroll1 = place(new QScrollBar(Qt::Horizontal, this), "HScroll1", layout::kHScroll1);
+    HScroll1->setRange(0, 32767);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(1);
+    // The change comes once, when a dragged thumb is let go.
+    HScroll1->setTracking(false);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+
+    Label2 = makeCaption(this, "Label2", layout::kLabel2, QStringLiteral("花瓣数量"), layout::kCaptionText);
+    Combo1 = makeCombo(this, "Combo1", layout::kCombo1, QStringLiteral("22"));
+    Label3 = makeCaption(this, "Label3", layout::kLabel3, QStringLiteral("花样"), layout::kCaptionText);
+    Combo2 = makeCombo(this, "Combo2", layout::kCombo2, QStringLiteral("6"));
+    Label4 = makeCaption(this, "Label4", layout::kLabel4, QStringLiteral("点画布画花学数字"),
+                         layout::kCaptionText);
+    Command2 = makePurpleButton(this, "Command2", layout::kCommand2, QStringLiteral("重 画"));
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    Command3 = makePurpleButton(this, "Command3", layout::kCommand3, QStringLiteral("保 存"));
+    Label5 = makeCaption(this, "Label5", layout::kLabel5, QStringLiteral("© 2026 Qimbora\nqimbora.example"),
+                         layout::kNoticeText);
+}
+
+void Form1::setTabOrder()
+{
+    QWidget* const order[] = {Command1[0], Pic, Command1[1], Command2, Combo1, Command3, HScroll1, Combo2};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+}
+
+void Form1::Form_Load()
+{
+    FlowerCount = 0;
+    HScroll1->setValue(0);
+    for (int n = 3; n <= 31; ++n)
+        AddItem(Combo1, QString::number(n));
+    for (const char* entry : {"2", "6", "12"})
+        AddItem(Combo2, QString::fromLatin1(entry));
+}
+
+void Form1::Form_Resize()
+{
+    Pic->move(Pic->x(), 0);
+    Pic->move(0, Pic->y());
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+PaintContext Form1::paintContext()
+{
+    return {Pic->canvas(), m_services.random, Combo1->currentText().toStdString(),
+            Combo2->currentText().toStdString()};
+}
+
+void Form1::runHandler(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const RuntimeError& error) {
+        m_services.errors.report(this, errorMessage(error));
+    } catch (const std::bad_alloc&) {
+        m_services.errors.report(this, errorMessage(RuntimeError(ErrorKind::Platform, "内存不足")));
+    }
+}
+
+void Form1::Pic_MouseDown(MouseButton button, float x, float y)
+{
+    runHandler([&] { qimbora::Pic_MouseDown(paintContext(), button, x, y); });
+}
+
+void Form1::Command1_Click(std::int16_t index)
+{
+    runHandler([&] { qimbora::Command1_Click(paintContext(), index); });
+}
+
+void Form1::Command2_Click()
+{
+    runHandler([&] { qimbora::Command2_Click(paintContext(), FlowerCount); });
+}
+
+} // namespace qimbora

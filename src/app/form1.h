@@ -1,0 +1,76 @@
+#pragma once
+
+#include "../paint/flower.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace qimbora {
+
+class ErrorReport;
+class PicBox;
+class RandomSource;
+
+// What the platform supplies to the window; tests hand in fakes.
+struct Form1Services {
+    RandomSource& random;
+    ErrorReport& errors;
+};
+
+// The toy's one window. It builds its controls from the stored layout, runs
+// Form_Load before it is shown, and routes each user event to its handler.
+// Controls carry their names as object names (Pic, Combo1, Command1_0, ...).
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(Form1Services services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    std::int16_t flowerCount() const { return FlowerCount; }
+    PicBox& pic() { return *Pic; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void setTabOrder();
+    void Form_Load();
+    void Form_Resize();
+
+    void Pic_MouseDown(MouseButton button, float x, float y);
+    void Command1_Click(std::int16_t index);
+    void Command2_Click();
+
+    PaintContext paintContext();
+    // The event boundary: a handler that raises an error stops where it was,
+    // what it drew stays, and the user is told.
+    void runHandler(const std::function<void()>& handler);
+
+    Form1Services m_services;
+    PicBox* Pic = nullptr;
+    QLabel* Label1 = nullptr;
+    std::array<QPushButton*, 2> Command1{};
+    QScrollBar* HScroll1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLabel* Label5 = nullptr;
+
+    std::int16_t FlowerCount = 0;
+};
+
+} // namespace qimbora

@@ -1,0 +1,16 @@
+#include "../paint/random.h"
+#include "error_report.h"
+#include "form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    qimbora::Pcg32 random;
+    qimbora::MessageBoxReport errors;
+    qimbora::Form1 window({random, errors});
+    window.show();
+    return app.exec();
+}

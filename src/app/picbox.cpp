@@ -1,0 +1,82 @@
+#include "picbox.h"
+
+#include "layout.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace qimbora {
+
+namespace {
+
+std::optional<MouseButton> toMouseButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+PicBox::PicBox(QSize drawingArea, Color background, QWidget* parent)
+    : QFrame(parent)
+    , m_canvas(drawingArea, background)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(layout::kPicFrameWidth);
+    setAttribute(Qt::WA_StaticContents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_canvas.setChangeListener([this](const QRect& changed) {
+        update(changed.translated(contentsRect().topLeft()));
+    });
+}
+
+void PicBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect area = event->rect() & contentsRect();
+    painter.drawImage(area, m_canvas.image(), area.translated(-contentsRect().topLeft()));
+}
+
+QPointF PicBox::toCanvas(const QPointF& widgetPosition) const
+{
+    return widgetPosition - QPointF(contentsRect().topLeft());
+}
+
+void PicBox::mousePressEvent(QMouseEvent* event)
+{
+    const auto button = toMouseButton(event->button());
+    if (!button)
+        return;
+    const QPointF at = toCanvas(event->position());
+    emit mouseDown(*button, float(at.x()), float(at.y()));
+}
+
+void PicBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void PicBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const auto button = toMouseButton(event->button());
+    if (!button)
+        return;
+    const QPointF at = toCanvas(event->position());
+    emit mouseUp(*button, float(at.x()), float(at.y()));
+}
+
+void PraiseLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void PraiseLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+void PraiseLabel::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+
+} // namespace qimbora

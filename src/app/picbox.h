@@ -1,0 +1,56 @@
+#pragma once
+
+#include "../paint/flower.h"
+#include "../surface/canvas.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace qimbora {
+
+// The canvas control: a sunken frame around the canvas's persistent image.
+// Presses and releases inside it are reported in image pixels; a quick second
+// press (a double click) is reported as a press like any other.
+class PicBox : public QFrame {
+    Q_OBJECT
+
+public:
+    PicBox(QSize drawingArea, Color background, QWidget* parent);
+
+    Canvas& canvas() { return m_canvas; }
+    const Canvas& canvas() const { return m_canvas; }
+
+signals:
+    void mouseDown(qimbora::MouseButton button, float x, float y);
+    void mouseUp(qimbora::MouseButton button, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // The canvas shows no focus mark, so focus changes repaint nothing.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
+
+private:
+    QPointF toCanvas(const QPointF& widgetPosition) const;
+
+    Canvas m_canvas;
+};
+
+// A label that keeps presses on its rectangle to itself: a press on the
+// praise label paints nothing, and its release numbers nothing.
+class PraiseLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace qimbora

@@ -1,0 +1,319 @@
+#include "app/form1.h"
+#include "app/error_report.h"
+#include "app/picbox.h"
+#include "paint/random.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QTest>
+
+using namespace qimbora;
+
+namespace {
+
+class CountingRandom final : public RandomSource {
+public:
+    float next() override
+    {
+        ++draws;
+        return generator.next();
+    }
+    Pcg32 generator;
+    int draws = 0;
+};
+
+class RecordingReport final : public ErrorReport {
+public:
+    void report(QWidget*, const QString& message) override { messages << message; }
+    QStringList messages;
+};
+
+// Collects the rectangles that a widget repaints.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+QStringList entries(const QComboBox* combo)
+{
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void layout_data();
+    void layout();
+    void startState();
+    void tabOrderAndFocus();
+    void leftPressPaintsAroundThePointer();
+    void onlyTheChangedRectangleIsRepainted();
+    void otherPressesPaintNothing();
+    void doubleClickPaintsTwice();
+    void flowerButtons();
+    void newCanvasButton();
+    void enteredTextIsNotAddedToTheList();
+    void badTextIsReportedAndTheDrawingStays();
+    void closingTheWindowEndsTheProgram();
+
+private:
+    template <typename T>
+    T* control(const char* name) const
+    {
+        return m_form->findChild<T*>(QString::fromLatin1(name));
+    }
+    QImage canvasImage() const { return m_form->pic().canvas().image(); }
+
+    CountingRandom* m_random = nullptr;
+    RecordingReport* m_report = nullptr;
+    Form1* m_form = nullptr;
+};
+
+void TestForm1::init()
+{
+    m_random = new CountingRandom;
+    m_report = new RecordingReport;
+    m_form = new Form1({*m_random, *m_report});
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form));
+    // An active window does not repaint everything on the first press.
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form));
+}
+
+void TestForm1::cleanup()
+{
+    delete m_form;
+    delete m_report;
+    delete m_random;
+}
+
+void TestForm1::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Pic") << "Pic" << QRect(0, 0, 1126, 697) << "";
+    QTest::newRow("Label1") << "Label1" << QRect(786, 6, 333, 41) << ""; // inside the 2-pixel frame
+    QTest::newRow("Command1 0") << "Command1_0" << QRect(0, 640, 74, 27) << "一朵花";
+    QTest::newRow("Command1 1") << "Command1_1" << QRect(80, 640, 74, 27) << "十朵花";
+    QTest::newRow("HScroll1") << "HScroll1" << QRect(328, 632, 161, 21) << "";
+    QTest::newRow("Label2") << "Label2" << QRect(4, 708, 77, 25) << "花瓣数量";
+    QTest::newRow("Combo1") << "Combo1" << QRect(76, 704, 65, 24) << "22";
+    QTest::newRow("Label3") << "Label3" << QRect(144, 708, 53, 21) << "花样";
+    QTest::newRow("Combo2") << "Combo2" << QRect(180, 704, 65, 24) << "6";
+    QTest::newRow("Label4") << "Label4" << QRect(328, 708, 153, 17) << "点画布画花学数字";
+    QTest::newRow("Command2") << "Command2" << QRect(684, 704, 91, 27) << "重 画";
+    QTest::newRow("Command3") << "Command3" << QRect(812, 704, 93, 27) << "保 存";
+    QTest::newRow("Label5") << "Label5" << QRect(972, 708, 149, 41) << "";
+}
+
+void TestForm1::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    auto* widget = m_form->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    if (text.isEmpty())
+        return;
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        QCOMPARE(button->text(), text);
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        QCOMPARE(label->text(), text);
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        QCOMPARE(combo->currentText(), text);
+}
+
+void TestForm1::startState()
+{
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Qimbora1.0"));
+    QCOMPARE(m_form->size(), QSize(1125, 756));
+    QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+    QVERIFY(!(m_form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(m_form->windowFlags() & Qt::WindowCloseButtonHint);
+
+    auto* combo1 = control<QComboBox>("Combo1");
+    QCOMPARE(combo1->count(), 29);
+    QCOMPARE(combo1->itemText(0), QStringLiteral("3"));
+    QCOMPARE(combo1->itemText(28), QStringLiteral("31"));
+    QCOMPARE(combo1->currentText(), QStringLiteral("22"));
+    auto* combo2 = control<QComboBox>("Combo2");
+    QCOMPARE(entries(combo2), (QStringList{"2", "6", "12"}));
+    QCOMPARE(combo2->currentText(), QStringLiteral("6"));
+    QVERIFY(combo1->isEditable() && combo2->isEditable());
+
+    QCOMPARE(control<QLabel>("Label1")->text(), QString());
+    auto* scroll = control<QScrollBar>("HScroll1");
+    QCOMPARE(scroll->value(), 0);
+    QCOMPARE(scroll->minimum(), 0);
+    QCOMPARE(scroll->maximum(), 32767);
+    QCOMPARE(scroll->singleStep(), 1);
+    QCOMPARE(scroll->pageStep(), 1);
+    QCOMPARE(m_form->flowerCount(), std::int16_t(0));
+
+    // The drawing area is the inside of the sunken frame, in the canvas's dark blue.
+    QCOMPARE(canvasImage().size(), QSize(1122, 693));
+    QCOMPARE(m_form->pic().contentsRect(), QRect(2, 2, 1122, 693));
+    QImage blue(1122, 693, QImage::Format_RGB32);
+    blue.fill(QColor(0, 0, 64));
+    QCOMPARE(canvasImage(), blue);
+
+    QCOMPARE(control<QPushButton>("Command2")->palette().color(QPalette::Button), QColor(177, 48, 129));
+    QCOMPARE(control<QComboBox>("Combo1")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QCOMPARE(control<QLabel>("Label2")->palette().color(QPalette::WindowText), QColor(251, 158, 4));
+    QCOMPARE(m_form->palette().color(QPalette::Window), QColor(63, 103, 29));
+    QCOMPARE(control<QLabel>("Label1")->font().family(), QStringLiteral("宋体"));
+    QCOMPARE(control<QLabel>("Label1")->font().pointSizeF(), 21.75);
+    QCOMPARE(m_form->pic().font().weight(), QFont::Bold);
+}
+
+void TestForm1::tabOrderAndFocus()
+{
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>("Command1_0"));
+    const char* order[] = {"Command1_0", "Pic", "Command1_1", "Command2", "Combo1", "Command3", "HScroll1", "Combo2"};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        // An editable combo box hands its focus to its line edit.
+        if (focus && focus->parentWidget() && qobject_cast<QComboBox*>(focus->parentWidget()))
+            focus = focus->parentWidget();
+        QCOMPARE(focus->objectName(), QString::fromLatin1(order[i]));
+    }
+}
+
+void TestForm1::leftPressPaintsAroundThePointer()
+{
+    const QImage before = canvasImage();
+    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(302, 202));
+    QCOMPARE(m_random->draws, 8);
+    const QImage after = canvasImage();
+    // The centre disc sits on the pointer's canvas position, (300, 200).
+    QVERIFY(after.pixel(300, 200) != before.pixel(300, 200));
+    // A flower is at most 170 pixels in radius: far corners stay as they were.
+    QCOMPARE(after.pixel(0, 0), before.pixel(0, 0));
+    QCOMPARE(after.pixel(1121, 692), before.pixel(1121, 692));
+}
+
+void TestForm1::onlyTheChangedRectangleIsRepainted()
+{
+    // The button that loses the focus lies over the canvas; let it repaint first.
+    m_form->pic().setFocus();
+    QTest::qWait(20);
+    PaintSpy spy(&m_form->pic());
+    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(502, 302));
+    QTRY_VERIFY(!spy.painted.isEmpty());
+    const QRect bounds = spy.painted.boundingRect();
+    QVERIFY(bounds.contains(QPoint(502, 302)));
+    QVERIFY(bounds.width() <= 2 * 172 && bounds.height() <= 2 * 172);
+}
+
+void TestForm1::otherPressesPaintNothing()
+{
+    const QImage before = canvasImage();
+    QTest::mouseClick(&m_form->pic(), Qt::RightButton, {}, QPoint(300, 300));
+    QTest::mouseClick(&m_form->pic(), Qt::MiddleButton, {}, QPoint(300, 300));
+    // A press on the praise label belongs to the label.
+    QTest::mouseClick(control<QWidget>("Label1"), Qt::LeftButton, {}, QPoint(100, 20));
+    QCOMPARE(m_random->draws, 0);
+    QCOMPARE(canvasImage(), before);
+}
+
+void TestForm1::doubleClickPaintsTwice()
+{
+    // The toolkit reports the second press of a quick pair as a double click.
+    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseDClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseRelease(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
+    QCOMPARE(m_random->draws, 16);
+}
+
+void TestForm1::flowerButtons()
+{
+    QTest::mouseClick(control<QPushButton>("Command1_0"), Qt::LeftButton);
+    QCOMPARE(m_random->draws, 10);
+    QTest::mouseClick(control<QPushButton>("Command1_1"), Qt::LeftButton);
+    QCOMPARE(m_random->draws, 110);
+    QCOMPARE(m_form->flowerCount(), std::int16_t(0));
+    QCOMPARE(control<QLabel>("Label1")->text(), QString());
+}
+
+void TestForm1::newCanvasButton()
+{
+    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(m_random->draws, 11);
+    QCOMPARE(m_form->flowerCount(), std::int16_t(0));
+    const QImage image = canvasImage();
+    QImage uniform(image.size(), QImage::Format_RGB32);
+    uniform.fill(image.pixel(0, 0));
+    QCOMPARE(image, uniform);
+}
+
+void TestForm1::enteredTextIsNotAddedToTheList()
+{
+    auto* combo = control<QComboBox>("Combo1");
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), QStringLiteral("40"));
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QCOMPARE(combo->count(), 29);
+    QCOMPARE(combo->currentText(), QStringLiteral("40"));
+    // A typed prefix of an entry is not completed to it.
+    auto* pattern = control<QComboBox>("Combo2");
+    pattern->lineEdit()->selectAll();
+    QTest::keyClicks(pattern->lineEdit(), QStringLiteral("1"));
+    QCOMPARE(pattern->currentText(), QStringLiteral("1"));
+}
+
+void TestForm1::badTextIsReportedAndTheDrawingStays()
+{
+    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
+    const QImage drawn = canvasImage();
+    control<QComboBox>("Combo1")->setEditText(QStringLiteral("abc"));
+    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(600, 300));
+    QCOMPARE(m_report->messages.size(), 1);
+    QVERIFY(m_report->messages[0].contains(QStringLiteral("类型不匹配")));
+    QCOMPARE(m_random->draws, 16);
+    QCOMPARE(canvasImage(), drawn);
+
+    // The program goes on: a good count paints again.
+    control<QComboBox>("Combo1")->setEditText(QStringLiteral("5"));
+    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(600, 300));
+    QCOMPARE(m_report->messages.size(), 1);
+    QVERIFY(canvasImage() != drawn);
+}
+
+void TestForm1::closingTheWindowEndsTheProgram()
+{
+    QVERIFY(m_form->windowFlags().testFlag(Qt::Tool)); // kept out of the task bar
+    QTimer::singleShot(0, m_form, &QWidget::close);
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // the event loop did not end
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestForm1)
+#include "test_form1.moc"
