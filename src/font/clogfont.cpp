@@ -1,0 +1,150 @@
+#include "clogfont.h"
+
+#include "../common/convert.h"
+#include "../common/runtime_error.h"
+#include "codepage.h"
+
+#include <cstring>
+#include <limits>
+
+namespace qimbora {
+
+namespace {
+
+constexpr std::uint8_t kOemCharset = 255;
+constexpr std::uint8_t kAnsiCharset = 0;
+constexpr std::uint8_t kOutTrueTypeOnly = 7;
+constexpr std::uint8_t kProofQuality = 2;
+
+std::uint8_t flag(bool on) { return on ? 255 : 0; }
+
+std::int32_t characterHeight(Currency size, int pixelsPerInch)
+{
+    // The product is exact in the fixed-point type; only the division is in double.
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(size.scaled, std::int64_t(pixelsPerInch), &product)
+        || product == std::numeric_limits<std::int64_t>::min())
+        throw RuntimeError(ErrorKind::Overflow);
+    const Currency negated{-product};
+    return toInt32(negated.toDouble() / 72.0);
+}
+
+std::uint8_t charsetByte(std::int16_t charset)
+{
+    if (charset < 0 || charset > 255)
+        throw RuntimeError(ErrorKind::Overflow);
+    return std::uint8_t(charset);
+}
+
+// The face name in the narrow code page of its character set, cut on a whole
+// character so that the NUL always fits, then blanks to the end of the field.
+void fillFaceName(char (&field)[32], const std::string& name, std::uint8_t charset)
+{
+    const std::string narrow = toCodePage(name, charset);
+    const std::string_view cut = cutWhole(narrow, charset, sizeof field - 1);
+    std::memset(field, ' ', sizeof field);
+    std::memcpy(field, cut.data(), cut.size());
+    field[cut.size()] = '\0';
+}
+
+// Gives the screen context back however the build ends.
+class ScreenContext {
+public:
+    explicit ScreenContext(FontService& service)
+        : m_service(service)
+        , m_window(service.GetDesktopWindow())
+        , m_context(service.GetDC(m_window))
+    {
+    }
+    ~ScreenContext() { m_service.ReleaseDC(m_window, m_context); }
+    ScreenContext(const ScreenContext&) = delete;
+    ScreenContext& operator=(const ScreenContext&) = delete;
+
+    int pixelsPerInch() const { return m_service.GetDeviceCaps(m_context, kLogPixelsY); }
+
+private:
+    FontService& m_service;
+    WindowHandle m_window;
+    DeviceContext m_context;
+};
+
+} // namespace
+
+CLogFont::CLogFont(FontService& service)
+    : m_service(service)
+{
+}
+
+CLogFont::~CLogFont()
+{
+    deleteHandle();
+}
+
+void CLogFont::setLogFont(StdFontRef newFont)
+{
+    const StdFontRef held = std::move(newFont); // may be our own copy
+    deleteHandle();
+    if (!held) {
+        m_font.reset();
+        return;
+    }
+    m_font = std::make_shared<StdFont>();
+    m_font->setBold(held->bold());
+    m_font->Charset = held->Charset;
+    m_font->Italic = held->Italic;
+    m_font->Name = held->Name;
+    m_font->Size = held->Size;
+    m_font->Strikethrough = held->Strikethrough;
+    m_font->Underline = held->Underline;
+    m_font->setWeight(held->weight()); // after Bold, so the source's weight wins
+    m_handle = MakeFontHandle();
+}
+
+void CLogFont::setRotation(float newVal)
+{
+    if (!(newVal < m_rotation) && !(newVal > m_rotation))
+        return;
+    m_rotation = newVal;
+    deleteHandle();
+    if (m_font)
+        m_handle = MakeFontHandle();
+}
+
+LogFontRecord CLogFont::record(int pixelsPerInch) const
+{
+    LogFontRecord r;
+    r.lfHeight = characterHeight(m_font->Size, pixelsPerInch);
+    r.lfWidth = 0;
+    r.lfEscapement = toInt32(double(m_rotation) * 10);
+    r.lfOrientation = r.lfEscapement;
+    r.lfWeight = m_font->weight();
+    r.lfItalic = flag(m_font->Italic);
+    r.lfUnderline = flag(m_font->Underline);
+    r.lfStrikeOut = flag(m_font->Strikethrough);
+    r.lfClipPrecision = 0;
+    r.lfQuality = kProofQuality;
+    r.lfPitchAndFamily = 0;
+    const std::uint8_t charset = charsetByte(m_font->Charset);
+    fillFaceName(r.lfFaceName, m_font->Name, charset);
+    // Turned is judged on whole degrees while the escapement keeps tenths.
+    const bool turned = toInt32(m_rotation) % 360 != 0;
+    r.lfCharSet = (charset == kOemCharset && turned) ? kAnsiCharset : charset;
+    r.lfOutPrecision = turned ? kOutTrueTypeOnly : 0;
+    return r;
+}
+
+FontHandle CLogFont::MakeFontHandle()
+{
+    const ScreenContext screen(m_service);
+    return m_service.CreateFontIndirectA(record(screen.pixelsPerInch()));
+}
+
+void CLogFont::deleteHandle()
+{
+    if (m_handle == 0)
+        return;
+    m_service.DeleteObject(m_handle);
+    m_handle = 0;
+}
+
+} // namespace qimbora

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+namespace qimbora {
+
+using FontHandle = std::uint32_t;   // 0: none
+using WindowHandle = std::uint32_t;
+using DeviceContext = std::uint32_t;
+
+constexpr int kLogPixelsY = 90; // GetDeviceCaps index: pixels per logical inch, vertically
+
+// The platform's font record, narrow-character form, field for field.
+struct LogFontRecord {
+    std::int32_t lfHeight = 0;      // < 0: character height in pixels; > 0: cell height
+    std::int32_t lfWidth = 0;
+    std::int32_t lfEscapement = 0;  // tenths of a degree, counter-clockwise
+    std::int32_t lfOrientation = 0;
+    std::int32_t lfWeight = 0;
+    std::uint8_t lfItalic = 0;
+    std::uint8_t lfUnderline = 0;
+    std::uint8_t lfStrikeOut = 0;
+    std::uint8_t lfCharSet = 0;
+    std::uint8_t lfOutPrecision = 0;
+    std::uint8_t lfClipPrecision = 0;
+    std::uint8_t lfQuality = 0;
+    std::uint8_t lfPitchAndFamily = 0;
+    char lfFaceName[32] = {};       // in the narrow code page of lfCharSet, NUL-terminated
+};
+
+// The font calls of the platform. A handle from CreateFontIndirectA belongs to
+// its caller, who deletes it exactly once; a context from GetDC goes back
+// through ReleaseDC.
+class FontService {
+public:
+    virtual ~FontService() = default;
+    virtual WindowHandle GetDesktopWindow() = 0;
+    virtual DeviceContext GetDC(WindowHandle window) = 0;
+    virtual int GetDeviceCaps(DeviceContext context, int index) = 0;
+    virtual int ReleaseDC(WindowHandle window, DeviceContext context) = 0;
+    virtual FontHandle CreateFontIndirectA(const LogFontRecord& record) = 0; // 0 when none can be made
+    virtual bool DeleteObject(FontHandle font) = 0;
+};
+
+} // namespace qimbora

@@ -1,0 +1,115 @@
+#include "qt_font_service.h"
+
+#include "codepage.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace qimbora {
+
+namespace {
+
+constexpr WindowHandle kDesktopWindow = 1;
+constexpr int kDefaultDpi = 96;
+constexpr int kDefaultPixelHeight = 16;
+constexpr int kLargestPixelHeight = 0x7FFF; // beyond this the raster engine draws nothing sensible
+
+QFont neverAntialiased(QFont font)
+{
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+} // namespace
+
+WindowHandle QtFontService::GetDesktopWindow()
+{
+    return kDesktopWindow;
+}
+
+DeviceContext QtFontService::GetDC(WindowHandle)
+{
+    const DeviceContext context = m_nextContext++;
+    m_contexts.insert(context);
+    return context;
+}
+
+int QtFontService::GetDeviceCaps(DeviceContext, int index)
+{
+    if (index != kLogPixelsY)
+        return 0;
+    const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+    return screen ? int(std::lround(screen->logicalDotsPerInchY())) : kDefaultDpi;
+}
+
+int QtFontService::ReleaseDC(WindowHandle, DeviceContext context)
+{
+    return int(m_contexts.erase(context));
+}
+
+FontHandle QtFontService::CreateFontIndirectA(const LogFontRecord& record)
+{
+    const std::int64_t height = record.lfHeight;
+    if (std::abs(height) > kLargestPixelHeight)
+        return 0;
+    const std::string face = fromCodePage(
+        std::string_view(record.lfFaceName, strnlen(record.lfFaceName, sizeof record.lfFaceName)),
+        record.lfCharSet);
+    QFont font(QString::fromStdString(face));
+    font.setPixelSize(height == 0 ? kDefaultPixelHeight : int(std::abs(height)));
+    if (height > 0) {
+        // A cell height: scale the character height so that ascent + descent fit it.
+        const double cell = QFontMetricsF(font).height();
+        if (cell > 0)
+            font.setPixelSize(std::max(1, int(std::lround(height * height / cell))));
+    }
+    if (record.lfWeight > 0)
+        font.setWeight(QFont::Weight(std::clamp(record.lfWeight, 1, 1000)));
+    font.setItalic(record.lfItalic != 0);
+    font.setUnderline(record.lfUnderline != 0);
+    font.setStrikeOut(record.lfStrikeOut != 0);
+
+    while (m_nextFont == 0 || m_fonts.count(m_nextFont))
+        ++m_nextFont;
+    const FontHandle handle = m_nextFont++;
+    m_fonts.emplace(handle, RealizedFont{neverAntialiased(font), record.lfEscapement / 10.0});
+    return handle;
+}
+
+bool QtFontService::DeleteObject(FontHandle font)
+{
+    return m_fonts.erase(font) == 1;
+}
+
+const RealizedFont* QtFontService::find(FontHandle font) const
+{
+    const auto it = m_fonts.find(font);
+    return it == m_fonts.end() ? nullptr : &it->second;
+}
+
+void installSongSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL SungtiL GB"),
+                                QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+                                QStringLiteral("WenQuanYi Zen Hei")});
+}
+
+QFont toQFont(const StdFont& description)
+{
+    QFont font(QString::fromStdString(description.Name));
+    font.setPointSizeF(std::max(description.Size.toDouble(), 0.1));
+    if (description.weight() > 0)
+        font.setWeight(QFont::Weight(std::clamp<int>(description.weight(), 1, 1000)));
+    font.setItalic(description.Italic);
+    font.setUnderline(description.Underline);
+    font.setStrikeOut(description.Strikethrough);
+    return neverAntialiased(font);
+}
+
+} // namespace qimbora

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "font_service.h"
+#include "std_font.h"
+
+#include <QFont>
+
+#include <unordered_map>
+#include <unordered_set>
+
+namespace qimbora {
+
+// A font made from a record: the Qt font and the angle of its baseline in
+// degrees, counter-clockwise.
+struct RealizedFont {
+    QFont font;
+    double angleDegrees = 0.0;
+};
+
+// Where a drawing surface looks up the fonts selected into it.
+class FontTable {
+public:
+    virtual ~FontTable() = default;
+    virtual const RealizedFont* find(FontHandle font) const = 0; // null when unknown
+};
+
+// The font service on Qt. Each handle stands for a Qt font made from the
+// record: a negative height is the character height in pixels (a positive one
+// the cell height), weight, italic, underline and strike-out as given, the
+// face name read in the code page of the record's character set and mapped to
+// an installed face, the escapement as the baseline angle. Width, orientation,
+// precision, quality and pitch have no Qt counterpart and are not used; text
+// is never anti-aliased. The resolution is the primary screen's, 96 without one.
+class QtFontService final : public FontService, public FontTable {
+public:
+    WindowHandle GetDesktopWindow() override;
+    DeviceContext GetDC(WindowHandle window) override;
+    int GetDeviceCaps(DeviceContext context, int index) override;
+    int ReleaseDC(WindowHandle window, DeviceContext context) override;
+    FontHandle CreateFontIndirectA(const LogFontRecord& record) override;
+    bool DeleteObject(FontHandle font) override;
+
+    const RealizedFont* find(FontHandle font) const override;
+
+    std::size_t liveFonts() const { return m_fonts.size(); }
+    std::size_t openContexts() const { return m_contexts.size(); }
+
+private:
+    std::unordered_map<FontHandle, RealizedFont> m_fonts;
+    std::unordered_set<DeviceContext> m_contexts;
+    FontHandle m_nextFont = 0x100;
+    DeviceContext m_nextContext = 1;
+};
+
+// Maps the interface's face "宋体", which Linux does not have, to the
+// Song-style (Ming) faces that Debian packages. Call once before fonts are used.
+void installSongSubstitutes();
+
+// The description as a Qt font at its size in points, never anti-aliased.
+QFont toQFont(const StdFont& font);
+
+} // namespace qimbora

@@ -1,0 +1,17 @@
+#include "std_font.h"
+
+#include "../common/runtime_error.h"
+
+#include <cmath>
+
+namespace qimbora {
+
+Currency Currency::fromDouble(double value)
+{
+    const double scaled = std::nearbyint(value * double(kScale));
+    if (!(scaled >= -9.2e18 && scaled <= 9.2e18))
+        throw RuntimeError(ErrorKind::Overflow);
+    return {static_cast<std::int64_t>(scaled)};
+}
+
+} // namespace qimbora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace qimbora {
+
+// A number with four decimal places in a signed 64-bit integer (the font
+// size's type): 15.75 is stored as 157500. Arithmetic on it is exact.
+struct Currency {
+    std::int64_t scaled = 0;
+
+    static constexpr std::int64_t kScale = 10000;
+    static Currency fromDouble(double value); // nearest, halves to even; Overflow out of range
+    double toDouble() const { return double(scaled) / double(kScale); }
+    friend bool operator==(Currency, Currency) = default;
+};
+
+// A font description, shared by reference. Setting Bold also sets the weight
+// (700 or 400); setting the weight also sets Bold (from 600 up).
+class StdFont {
+public:
+    std::string Name; // UTF-8
+    Currency Size;    // points
+    bool Italic = false;
+    bool Underline = false;
+    bool Strikethrough = false;
+    std::int16_t Charset = 0;
+
+    bool bold() const { return m_bold; }
+    void setBold(bool bold)
+    {
+        m_bold = bold;
+        m_weight = bold ? 700 : 400;
+    }
+    std::int16_t weight() const { return m_weight; }
+    void setWeight(std::int16_t weight)
+    {
+        m_weight = weight;
+        m_bold = weight >= 600;
+    }
+
+private:
+    bool m_bold = false;
+    std::int16_t m_weight = 400;
+};
+
+using StdFontRef = std::shared_ptr<StdFont>;
+
+} // namespace qimbora
