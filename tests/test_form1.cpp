@@ -1,6 +1,8 @@
 #include "app/form1.h"
 #include "app/error_report.h"
 #include "app/picbox.h"
+#include "font/clogfont.h"
+#include "font/qt_font_service.h"
 #include "paint/random.h"
 
 #include <QApplication>
@@ -78,6 +80,8 @@ private slots:
     void enteredTextIsNotAddedToTheList();
     void badTextIsReportedAndTheDrawingStays();
     void closingTheWindowEndsTheProgram();
+    void releaseNumbersAndPraises();
+    void scrollBarSetsTheAngleWhenLetGo();
 
 private:
     template <typename T>
@@ -89,6 +93,7 @@ private:
 
     CountingRandom* m_random = nullptr;
     RecordingReport* m_report = nullptr;
+    QtFontService* m_fonts = nullptr;
     Form1* m_form = nullptr;
 };
 
@@ -96,7 +101,8 @@ void TestForm1::init()
 {
     m_random = new CountingRandom;
     m_report = new RecordingReport;
-    m_form = new Form1({*m_random, *m_report});
+    m_fonts = new QtFontService;
+    m_form = new Form1({*m_random, *m_report, *m_fonts});
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     // An active window does not repaint everything on the first press.
@@ -107,6 +113,7 @@ void TestForm1::init()
 void TestForm1::cleanup()
 {
     delete m_form;
+    delete m_fonts;
     delete m_report;
     delete m_random;
 }
@@ -209,7 +216,7 @@ void TestForm1::tabOrderAndFocus()
 void TestForm1::leftPressPaintsAroundThePointer()
 {
     const QImage before = canvasImage();
-    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(302, 202));
+    QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, QPoint(302, 202));
     QCOMPARE(m_random->draws, 8);
     const QImage after = canvasImage();
     // The centre disc sits on the pointer's canvas position, (300, 200).
@@ -217,6 +224,7 @@ void TestForm1::leftPressPaintsAroundThePointer()
     // A flower is at most 170 pixels in radius: far corners stay as they were.
     QCOMPARE(after.pixel(0, 0), before.pixel(0, 0));
     QCOMPARE(after.pixel(1121, 692), before.pixel(1121, 692));
+    QTest::mouseRelease(&m_form->pic(), Qt::LeftButton, {}, QPoint(302, 202));
 }
 
 void TestForm1::onlyTheChangedRectangleIsRepainted()
@@ -225,31 +233,39 @@ void TestForm1::onlyTheChangedRectangleIsRepainted()
     m_form->pic().setFocus();
     QTest::qWait(20);
     PaintSpy spy(&m_form->pic());
-    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(502, 302));
+    QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, QPoint(502, 302));
     QTRY_VERIFY(!spy.painted.isEmpty());
     const QRect bounds = spy.painted.boundingRect();
     QVERIFY(bounds.contains(QPoint(502, 302)));
     QVERIFY(bounds.width() <= 2 * 172 && bounds.height() <= 2 * 172);
+    QTest::mouseRelease(&m_form->pic(), Qt::LeftButton, {}, QPoint(502, 302));
 }
 
 void TestForm1::otherPressesPaintNothing()
 {
     const QImage before = canvasImage();
-    QTest::mouseClick(&m_form->pic(), Qt::RightButton, {}, QPoint(300, 300));
-    QTest::mouseClick(&m_form->pic(), Qt::MiddleButton, {}, QPoint(300, 300));
-    // A press on the praise label belongs to the label.
-    QTest::mouseClick(control<QWidget>("Label1"), Qt::LeftButton, {}, QPoint(100, 20));
+    QTest::mousePress(&m_form->pic(), Qt::RightButton, {}, QPoint(300, 300));
+    QTest::mousePress(&m_form->pic(), Qt::MiddleButton, {}, QPoint(300, 300));
     QCOMPARE(m_random->draws, 0);
     QCOMPARE(canvasImage(), before);
+    QTest::mouseRelease(&m_form->pic(), Qt::RightButton, {}, QPoint(300, 300));
+    QTest::mouseRelease(&m_form->pic(), Qt::MiddleButton, {}, QPoint(300, 300));
+    const QImage numbered = canvasImage();
+    // A press and release on the praise label belong to the label.
+    QTest::mouseClick(control<QWidget>("Label1"), Qt::LeftButton, {}, QPoint(100, 20));
+    QCOMPARE(canvasImage(), numbered);
+    QCOMPARE(m_form->flowerCount(), std::int16_t(2));
 }
 
 void TestForm1::doubleClickPaintsTwice()
 {
     // The toolkit reports the second press of a quick pair as a double click.
-    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
-    QTest::mouseDClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
+    QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
     QTest::mouseRelease(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
-    QCOMPARE(m_random->draws, 16);
+    QTest::mouseDClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
+    QCOMPARE(m_random->draws, 8 + 3 + 8);
+    QTest::mouseRelease(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
+    QCOMPARE(m_form->flowerCount(), std::int16_t(2));
 }
 
 void TestForm1::flowerButtons()
@@ -265,8 +281,9 @@ void TestForm1::flowerButtons()
 void TestForm1::newCanvasButton()
 {
     QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
+    QCOMPARE(m_form->flowerCount(), std::int16_t(1));
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
-    QCOMPARE(m_random->draws, 11);
+    QCOMPARE(m_random->draws, 8 + 3 + 3);
     QCOMPARE(m_form->flowerCount(), std::int16_t(0));
     const QImage image = canvasImage();
     QImage uniform(image.size(), QImage::Format_RGB32);
@@ -294,11 +311,12 @@ void TestForm1::badTextIsReportedAndTheDrawingStays()
     QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(300, 300));
     const QImage drawn = canvasImage();
     control<QComboBox>("Combo1")->setEditText(QStringLiteral("abc"));
-    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(600, 300));
+    QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, QPoint(600, 300));
     QCOMPARE(m_report->messages.size(), 1);
     QVERIFY(m_report->messages[0].contains(QStringLiteral("类型不匹配")));
-    QCOMPARE(m_random->draws, 16);
+    QCOMPARE(m_random->draws, 8 + 3 + 8);
     QCOMPARE(canvasImage(), drawn);
+    QTest::mouseRelease(&m_form->pic(), Qt::LeftButton, {}, QPoint(600, 300));
 
     // The program goes on: a good count paints again.
     control<QComboBox>("Combo1")->setEditText(QStringLiteral("5"));
@@ -313,6 +331,51 @@ void TestForm1::closingTheWindowEndsTheProgram()
     QTimer::singleShot(0, m_form, &QWidget::close);
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // the event loop did not end
     QCOMPARE(QApplication::exec(), 0);
+}
+
+void TestForm1::releaseNumbersAndPraises()
+{
+    QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, QPoint(302, 202));
+    const QImage flower = canvasImage();
+    QTest::mouseRelease(&m_form->pic(), Qt::LeftButton, {}, QPoint(302, 202));
+    QCOMPARE(m_form->flowerCount(), std::int16_t(1));
+    auto* label = control<QLabel>("Label1");
+    QCOMPARE(label->text(), QStringLiteral("真聪明!共画了1朵花"));
+    // The number is printed in the petal colour, left of and above the pointer.
+    const QImage numbered = canvasImage();
+    QVERIFY(numbered != flower);
+    for (int y = 0; y < numbered.height(); ++y) {
+        for (int x = 0; x < numbered.width(); ++x) {
+            if (numbered.pixel(x, y) != flower.pixel(x, y))
+                QVERIFY(QRect(278, 192, 80, 40).contains(x, y));
+        }
+    }
+    const QColor color = label->palette().color(QPalette::WindowText);
+    QVERIFY(color.red() <= 234 && color.green() <= 234 && color.blue() <= 234);
+
+    // A right-button release counts too, though its press painted nothing.
+    QTest::mouseClick(&m_form->pic(), Qt::RightButton, {}, QPoint(700, 400));
+    QCOMPARE(label->text(), QStringLiteral("真聪明!共画了2朵花"));
+    // The new canvas leaves the label until the next release, which shows 1.
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(label->text(), QStringLiteral("真聪明!共画了2朵花"));
+    QTest::mouseClick(&m_form->pic(), Qt::LeftButton, {}, QPoint(700, 400));
+    QCOMPARE(label->text(), QStringLiteral("真聪明!共画了1朵花"));
+}
+
+void TestForm1::scrollBarSetsTheAngleWhenLetGo()
+{
+    auto* scroll = control<QScrollBar>("HScroll1");
+    QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(scroll->width() - 5, scroll->height() / 2));
+    QCOMPARE(scroll->value(), 1);
+    QCOMPARE(m_form->numberFont().rotation(), 1.0f);
+    // During a drag the angle holds; it changes once, when the thumb is let go.
+    scroll->setSliderDown(true);
+    scroll->setSliderPosition(90);
+    scroll->setSliderPosition(120);
+    QCOMPARE(m_form->numberFont().rotation(), 1.0f);
+    scroll->setSliderDown(false);
+    QCOMPARE(m_form->numberFont().rotation(), 120.0f);
 }
 
 QTEST_MAIN(TestForm1)

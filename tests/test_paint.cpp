@@ -1,5 +1,8 @@
 #include "common/runtime_error.h"
+#include "font/clogfont.h"
+#include "font/qt_font_service.h"
 #include "paint/flower.h"
+#include "paint/numbering.h"
 #include "paint/new_canvas.h"
 #include "paint/random.h"
 #include "surface/canvas.h"
@@ -109,6 +112,12 @@ private slots:
     void badPatternSetsThePenAndDrawsNothing_data();
     void badPatternSetsThePenAndDrawsNothing();
     void generatorRepeatsItsSequence();
+    void releasePrintsTheCountBesideThePointer();
+    void praiseColour_data();
+    void praiseColour();
+    void newCanvasRestartsTheCount();
+    void countStopsAt32767();
+    void scrollBarTurnsLaterNumbers();
 };
 
 void TestPaint::workedExample()
@@ -427,5 +436,118 @@ void TestPaint::generatorRepeatsItsSequence()
     QVERIFY(std::abs(sum / kDraws - 0.5) < 0.01);
 }
 
-QTEST_APPLESS_MAIN(TestPaint)
+namespace {
+
+StdFontRef canvasFont()
+{
+    auto font = std::make_shared<StdFont>();
+    font->Name = "宋体";
+    font->Size = Currency::fromDouble(15.75);
+    font->setWeight(700);
+    font->Charset = 134;
+    return font;
+}
+
+} // namespace
+
+void TestPaint::releasePrintsTheCountBesideThePointer()
+{
+    QtFontService fonts;
+    Canvas canvas(QSize(200, 100), kBack, &fonts);
+    canvas.setFont(canvasFont());
+    canvas.setForeColor(rgbColor(250, 120, 0));
+    const auto numberFont = NumberingSetup(fonts, canvas.font());
+    std::int16_t count = 0;
+    CountingRandom random;
+    const Praise praise = Pic_MouseUp(canvas, random, *numberFont, count, 100.5f, 50.25f);
+    QCOMPARE(count, std::int16_t(1));
+    QCOMPARE(random.draws, 3);
+    QCOMPARE(praise.caption, std::string("真聪明!共画了1朵花")); // ASCII '!', no blanks
+
+    // " 1 " printed with its top-left corner 22 left of and 8 above the pointer.
+    Canvas expected(QSize(200, 100), kBack, &fonts);
+    expected.setForeColor(rgbColor(250, 120, 0));
+    expected.selectObject(numberFont->handle());
+    expected.setCurrentX(78.5f);
+    expected.setCurrentY(42.25f);
+    expected.print(1);
+    QCOMPARE(canvas.image(), expected.image());
+    QVERIFY(canvas.image() != Canvas(QSize(200, 100), kBack).image());
+    // The number font is selected out again.
+    QCOMPARE(canvas.selectObject(kCanvasOwnFont), kCanvasOwnFont);
+}
+
+void TestPaint::praiseColour_data()
+{
+    QTest::addColumn<float>("r1");
+    QTest::addColumn<float>("r2");
+    QTest::addColumn<float>("r3");
+    QTest::addColumn<int>("color");
+    QTest::newRow("brightest is 234") << 0.99999994f << 0.99999994f << 0.99999994f << rgbColor(234, 234, 234);
+    QTest::newRow("red, green, blue in draw order") << 0.5f << 0.1f << 0.9f << rgbColor(117, 23, 211);
+}
+
+void TestPaint::praiseColour()
+{
+    QFETCH(float, r1);
+    QFETCH(float, r2);
+    QFETCH(float, r3);
+    QFETCH(int, color);
+    QtFontService fonts;
+    Canvas canvas(QSize(50, 50), kBack, &fonts);
+    const auto numberFont = NumberingSetup(fonts, canvasFont());
+    ScriptedRandom random({r1, r2, r3});
+    std::int16_t count = 41;
+    QCOMPARE(Pic_MouseUp(canvas, random, *numberFont, count, 25, 25).color, color);
+}
+
+void TestPaint::newCanvasRestartsTheCount()
+{
+    QtFontService fonts;
+    Canvas canvas(kCanvasSize, kBack, &fonts);
+    const auto numberFont = NumberingSetup(fonts, canvasFont());
+    CountingRandom random;
+    const PaintContext context = contextFor(canvas, random);
+    std::int16_t count = 0;
+    for (int flower = 0; flower < 2; ++flower) {
+        Pic_MouseDown(context, MouseButton::Left, 300, 300);
+        QCOMPARE(Pic_MouseUp(canvas, random, *numberFont, count, 300, 300).caption, std::string("真聪明!共画了")
+                     + std::to_string(flower + 1) + "朵花");
+    }
+    Command2_Click(context, count);
+    QCOMPARE(count, std::int16_t(0));
+    QCOMPARE(Pic_MouseUp(canvas, random, *numberFont, count, 300, 300).caption, std::string("真聪明!共画了1朵花"));
+}
+
+void TestPaint::countStopsAt32767()
+{
+    QtFontService fonts;
+    Canvas canvas(QSize(50, 50), kBack, &fonts);
+    const auto numberFont = NumberingSetup(fonts, canvasFont());
+    CountingRandom random;
+    std::int16_t count = 32766;
+    Pic_MouseUp(canvas, random, *numberFont, count, 25, 25);
+    QCOMPARE(count, std::int16_t(32767));
+    const QImage before = canvas.image();
+    QCOMPARE(errorOf([&] { Pic_MouseUp(canvas, random, *numberFont, count, 25, 25); }), ErrorKind::Overflow);
+    QCOMPARE(count, std::int16_t(32767));
+    QCOMPARE(random.draws, 3);
+    QCOMPARE(canvas.image(), before);
+    QCOMPARE(canvas.selectObject(kCanvasOwnFont), kCanvasOwnFont);
+}
+
+void TestPaint::scrollBarTurnsLaterNumbers()
+{
+    QtFontService fonts;
+    const auto numberFont = NumberingSetup(fonts, canvasFont());
+    QCOMPARE(numberFont->rotation(), 0.0f);
+    const FontHandle upright = numberFont->handle();
+    HScroll1_Change(*numberFont, 90);
+    QCOMPARE(numberFont->rotation(), 90.0f);
+    QVERIFY(numberFont->handle() != upright);
+    QCOMPARE(fonts.find(numberFont->handle())->angleDegrees, 90.0);
+    QCOMPARE(fonts.liveFonts(), std::size_t(1));
+}
+
+QTEST_MAIN(TestPaint)
 #include "test_paint.moc"

@@ -1,3 +1,5 @@
+#include "font/clogfont.h"
+#include "font/qt_font_service.h"
 #include "surface/canvas.h"
 #include "surface/floodfill.h"
 #include "surface/raster.h"
@@ -96,6 +98,10 @@ private slots:
     void floodFillMatchesReferenceOnRandomWalls();
     void canvasReportsWhatChanged();
     void transparentFillStylePaintsNothing();
+    void printedTextIsExactInk();
+    void printRunsAlongTheBaselineAngle_data();
+    void printRunsAlongTheBaselineAngle();
+    void selectObjectKeepsTheFontBefore();
 };
 
 void TestSurface::penCoversItsSquare_data()
@@ -319,5 +325,135 @@ void TestSurface::transparentFillStylePaintsNothing()
     QCOMPARE(canvas.image().pixel(3, 0), kBorder);
 }
 
-QTEST_APPLESS_MAIN(TestSurface)
+namespace {
+
+StdFontRef smallSong()
+{
+    auto font = std::make_shared<StdFont>();
+    font->Name = "宋体";
+    font->Size = Currency::fromDouble(15.75);
+    font->setWeight(700);
+    font->Charset = 134;
+    return font;
+}
+
+// The smallest rectangle holding every pixel that is not the background.
+QRect inkOf(const QImage& image)
+{
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != kBack)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
+void TestSurface::printedTextIsExactInk()
+{
+    Canvas canvas(QSize(120, 60), rgbColor(0, 0, 64));
+    canvas.setFont(smallSong());
+    canvas.setForeColor(0xFFFF);
+    canvas.setCurrentX(10);
+    canvas.setCurrentY(12);
+    canvas.print(1234);
+    // Every pixel is either untouched or exactly the pen colour: fills stop at it.
+    int ink = 0;
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const std::uint32_t p = canvas.image().pixel(x, y);
+            QVERIFY(p == kBack || p == kBorder);
+            ink += p == kBorder;
+        }
+    }
+    QVERIFY(ink > 40);
+    // The leading blank: no ink in the first few pixels after the position.
+    QVERIFY(inkOf(canvas.image()).left() >= 10 + 4);
+    QVERIFY(inkOf(canvas.image()).top() >= 12);
+}
+
+void TestSurface::printRunsAlongTheBaselineAngle_data()
+{
+    QTest::addColumn<float>("rotation");
+    QTest::newRow("0") << 0.0f;
+    QTest::newRow("90") << 90.0f;
+    QTest::newRow("360") << 360.0f;
+    QTest::newRow("450") << 450.0f;
+}
+
+void TestSurface::printRunsAlongTheBaselineAngle()
+{
+    QFETCH(float, rotation);
+    QtFontService service;
+    CLogFont numberFont(service);
+    numberFont.setLogFont(smallSong());
+    numberFont.setRotation(rotation);
+    Canvas canvas(QSize(200, 200), rgbColor(0, 0, 64), &service);
+    canvas.setForeColor(0xFFFF);
+    canvas.selectObject(numberFont.handle());
+    canvas.setCurrentX(100);
+    canvas.setCurrentY(100);
+    canvas.print(888);
+    const QRect ink = inkOf(canvas.image());
+
+    Canvas upright(QSize(200, 200), rgbColor(0, 0, 64), &service);
+    CLogFont uprightFont(service);
+    uprightFont.setLogFont(smallSong());
+    upright.setForeColor(0xFFFF);
+    upright.selectObject(uprightFont.handle());
+    upright.setCurrentX(100);
+    upright.setCurrentY(100);
+    upright.print(888);
+    const QRect uprightInk = inkOf(upright.image());
+    QVERIFY(uprightInk.width() > uprightInk.height());
+    QVERIFY(uprightInk.left() > 100 && uprightInk.top() >= 100);
+
+    if (int(rotation) % 360 == 0) {
+        // Whole turns print alike.
+        QCOMPARE(canvas.image(), upright.image());
+        return;
+    }
+    // At 90 degrees the text runs upwards from the position, its top to the left.
+    QVERIFY(ink.height() > ink.width());
+    QVERIFY(ink.bottom() < 100);
+    QVERIFY(ink.left() >= 100);
+    QVERIFY(std::abs(ink.height() - uprightInk.width()) <= 1); // the glyphs are the toolkit's
+    // Turned text is not anti-aliased either.
+    for (int y = ink.top(); y <= ink.bottom(); ++y) {
+        for (int x = ink.left(); x <= ink.right(); ++x)
+            QVERIFY(canvas.image().pixel(x, y) == kBack || canvas.image().pixel(x, y) == kBorder);
+    }
+}
+
+void TestSurface::selectObjectKeepsTheFontBefore()
+{
+    QtFontService service;
+    CLogFont numberFont(service);
+    numberFont.setLogFont(smallSong());
+    numberFont.setRotation(45);
+    Canvas canvas(QSize(100, 60), rgbColor(0, 0, 64), &service);
+    canvas.setFont(smallSong());
+    QCOMPARE(canvas.selectObject(numberFont.handle()), kCanvasOwnFont);
+    // Handle 0 and handles nobody made change nothing.
+    QCOMPARE(canvas.selectObject(0), FontHandle(0));
+    QCOMPARE(canvas.selectObject(12345), FontHandle(0));
+    QCOMPARE(canvas.selectObject(kCanvasOwnFont), numberFont.handle());
+
+    // Printing with handle 0 selected prints in the canvas's own font, upright.
+    Canvas plain(QSize(100, 60), rgbColor(0, 0, 64), &service);
+    plain.setFont(smallSong());
+    plain.setCurrentX(5);
+    plain.setCurrentY(5);
+    plain.print(7);
+    QCOMPARE(canvas.selectObject(0), FontHandle(0));
+    canvas.setCurrentX(5);
+    canvas.setCurrentY(5);
+    canvas.print(7);
+    QCOMPARE(canvas.image(), plain.image());
+}
+
+QTEST_MAIN(TestSurface)
 #include "test_surface.moc"

@@ -1,24 +1,10 @@
 #include "fonts.h"
 
-#include <QStringList>
-
 namespace qimbora {
-
-namespace {
-QString songFace() { return QStringLiteral("宋体"); }
-} // namespace
-
-void installSongSubstitutes()
-{
-    QFont::insertSubstitutions(songFace(),
-                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL SungtiL GB"),
-                                QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
-                                QStringLiteral("WenQuanYi Zen Hei")});
-}
 
 QFont songFont(double points)
 {
-    QFont font(songFace());
+    QFont font(QStringLiteral("宋体"));
     font.setPointSizeF(points);
     font.setWeight(QFont::Bold);
     return font;

@@ -1,7 +1,10 @@
 #include "form1.h"
 
 #include "../common/runtime_error.h"
+#include "../font/clogfont.h"
+#include "../font/qt_font_service.h"
 #include "../paint/new_canvas.h"
+#include "../paint/numbering.h"
 #include "error_report.h"
 #include "fonts.h"
 #include "icon.h"
@@ -62,6 +65,17 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry
     return place(new QPushButton(text, parent), name, geometry);
 }
 
+// The canvas's font: what the numbers are printed in.
+StdFontRef canvasFont()
+{
+    auto font = std::make_shared<StdFont>();
+    font->Name = "宋体";
+    font->Size = Currency::fromDouble(layout::kPicFontPoints);
+    font->setWeight(700);
+    font->Charset = 134; // GB2312
+    return font;
+}
+
 QPushButton* makePurpleButton(QWidget* parent, const char* name, const QRect& geometry,
                               const QString& text)
 {
@@ -111,11 +125,13 @@ void Form1::createControls()
     const int frame = layout::kPicFrameWidth;
     Pic = place(new PicBox(layout::kPic.size() - QSize(2 * frame, 2 * frame),
                            rgbColor(layout::kPicBack.red(), layout::kPicBack.green(), layout::kPicBack.blue()),
-                           this),
+                           &m_services.fonts, this),
                 "Pic", layout::kPic);
     Pic->setFocusPolicy(Qt::StrongFocus);
     Pic->setFont(songFont(layout::kPicFontPoints));
+    Pic->canvas().setFont(canvasFont());
     connect(Pic, &PicBox::mouseDown, this, &Form1::Pic_MouseDown);
+    connect(Pic, &PicBox::mouseUp, this, [this](MouseButton, float x, float y) { Pic_MouseUp(x, y); });
 
     Label1 = place(new PraiseLabel(Pic), "Label1", layout::kLabel1.translated(frame, frame));
     Label1->setFont(songFont(layout::kLabel1FontPoints));
@@ -135,6 +151,7 @@ void Form1::createControls()
     // The change comes once, when a dragged thumb is let go.
     HScroll1->setTracking(false);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
 
     Label2 = makeCaption(this, "Label2", layout::kLabel2, QStringLiteral("花瓣数量"), layout::kCaptionText);
     Combo1 = makeCombo(this, "Combo1", layout::kCombo1, QStringLiteral("22"));
@@ -159,6 +176,7 @@ void Form1::setTabOrder()
 void Form1::Form_Load()
 {
     FlowerCount = 0;
+    NumberFont = NumberingSetup(m_services.fonts, Pic->canvas().font());
     HScroll1->setValue(0);
     for (int n = 3; n <= 31; ++n)
         AddItem(Combo1, QString::number(n));
@@ -198,6 +216,21 @@ void Form1::runHandler(const std::function<void()>& handler)
 void Form1::Pic_MouseDown(MouseButton button, float x, float y)
 {
     runHandler([&] { qimbora::Pic_MouseDown(paintContext(), button, x, y); });
+}
+
+void Form1::Pic_MouseUp(float x, float y)
+{
+    runHandler([&] {
+        const Praise praise = qimbora::Pic_MouseUp(Pic->canvas(), m_services.random, *NumberFont, FlowerCount, x, y);
+        Label1->setText(QString::fromStdString(praise.caption));
+        setColor(Label1, QPalette::WindowText,
+                 QColor(redOf(praise.color), greenOf(praise.color), blueOf(praise.color)));
+    });
+}
+
+void Form1::HScroll1_Change()
+{
+    runHandler([&] { qimbora::HScroll1_Change(*NumberFont, std::int16_t(HScroll1->value())); });
 }
 
 void Form1::Command1_Click(std::int16_t index)

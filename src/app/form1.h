@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -15,14 +16,17 @@ class QScrollBar;
 
 namespace qimbora {
 
+class CLogFont;
 class ErrorReport;
 class PicBox;
+class QtFontService;
 class RandomSource;
 
 // What the platform supplies to the window; tests hand in fakes.
 struct Form1Services {
     RandomSource& random;
     ErrorReport& errors;
+    QtFontService& fonts;
 };
 
 // The toy's one window. It builds its controls from the stored layout, runs
@@ -37,6 +41,7 @@ public:
 
     std::int16_t flowerCount() const { return FlowerCount; }
     PicBox& pic() { return *Pic; }
+    const CLogFont& numberFont() const { return *NumberFont; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -48,6 +53,8 @@ private:
     void Form_Resize();
 
     void Pic_MouseDown(MouseButton button, float x, float y);
+    void Pic_MouseUp(float x, float y);
+    void HScroll1_Change();
     void Command1_Click(std::int16_t index);
     void Command2_Click();
 
@@ -71,6 +78,7 @@ private:
     QLabel* Label5 = nullptr;
 
     std::int16_t FlowerCount = 0;
+    std::unique_ptr<CLogFont> NumberFont;
 };
 
 } // namespace qimbora

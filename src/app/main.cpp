@@ -1,3 +1,4 @@
+#include "../font/qt_font_service.h"
 #include "../paint/random.h"
 #include "error_report.h"
 #include "form1.h"
@@ -10,7 +11,8 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     qimbora::Pcg32 random;
     qimbora::MessageBoxReport errors;
-    qimbora::Form1 window({random, errors});
+    qimbora::QtFontService fonts;
+    qimbora::Form1 window({random, errors, fonts});
     window.show();
     return app.exec();
 }

@@ -26,9 +26,9 @@ std::optional<MouseButton> toMouseButton(Qt::MouseButton button)
 
 } // namespace
 
-PicBox::PicBox(QSize drawingArea, Color background, QWidget* parent)
+PicBox::PicBox(QSize drawingArea, Color background, const FontTable* fonts, QWidget* parent)
     : QFrame(parent)
-    , m_canvas(drawingArea, background)
+    , m_canvas(drawingArea, background, fonts)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(layout::kPicFrameWidth);

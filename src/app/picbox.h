@@ -15,7 +15,7 @@ class PicBox : public QFrame {
     Q_OBJECT
 
 public:
-    PicBox(QSize drawingArea, Color background, QWidget* parent);
+    PicBox(QSize drawingArea, Color background, const FontTable* fonts, QWidget* parent);
 
     Canvas& canvas() { return m_canvas; }
     const Canvas& canvas() const { return m_canvas; }

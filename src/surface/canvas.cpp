@@ -1,13 +1,20 @@
 #include "canvas.h"
 
+#include "../font/qt_font_service.h"
 #include "floodfill.h"
 #include "raster.h"
+#include "text.h"
+
+#include <cstdlib>
+#include <utility>
 
 namespace qimbora {
 
-Canvas::Canvas(QSize size, Color background)
+Canvas::Canvas(QSize size, Color background, const FontTable* fonts)
     : m_image(size, QImage::Format_RGB32)
     , m_backColor(background)
+    , m_fonts(fonts)
+    , m_font(std::make_shared<StdFont>())
 {
     m_image.fill(toPixel(background));
 }
@@ -37,6 +44,28 @@ void Canvas::circle(int x, int y, int radius)
     if (m_fillStyle == FillStyle::Solid)
         fill = toPixel(m_fillColor);
     changed(raster::drawCircle(m_image, QPoint(x, y), radius, {m_drawWidth, toPixel(m_foreColor)}, fill));
+}
+
+FontHandle Canvas::selectObject(FontHandle font)
+{
+    const bool known = font == kCanvasOwnFont || (m_fonts && m_fonts->find(font));
+    if (font == 0 || !known)
+        return 0;
+    return std::exchange(m_selectedFont, font);
+}
+
+void Canvas::print(std::int16_t value)
+{
+    const QString text = QLatin1Char(value < 0 ? '-' : ' ') + QString::number(std::abs(int(value)))
+        + QLatin1Char(' ');
+    const RealizedFont* selected = m_fonts && m_selectedFont != kCanvasOwnFont ? m_fonts->find(m_selectedFont)
+                                                                              : nullptr;
+    const QPointF at(m_currentX, m_currentY);
+    if (selected) {
+        changed(raster::drawText(m_image, at, text, selected->font, selected->angleDegrees, toPixel(m_foreColor)));
+        return;
+    }
+    changed(raster::drawText(m_image, at, text, toQFont(*m_font), 0.0, toPixel(m_foreColor)));
 }
 
 void Canvas::changed(const QRect& rect)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "../common/color.h"
+#include "../font/font_service.h"
+#include "../font/std_font.h"
 
 #include <QImage>
 #include <QPoint>
@@ -12,6 +14,11 @@
 #include <functional>
 
 namespace qimbora {
+
+class FontTable;
+
+// Stands for the canvas's own font among the handles selected into it.
+constexpr FontHandle kCanvasOwnFont = 0xFFFFFFFFu;
 
 enum class FillStyle : std::int16_t {
     Solid = 0,
@@ -27,7 +34,8 @@ class Canvas {
 public:
     using ChangeListener = std::function<void(const QRect&)>;
 
-    Canvas(QSize size, Color background);
+    // Fonts selected by handle are looked up in `fonts`, which outlives the canvas.
+    Canvas(QSize size, Color background, const FontTable* fonts = nullptr);
 
     void setChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
 
@@ -59,6 +67,25 @@ public:
     // A full circle: outline in the pen, inside in fillColor with a solid fill style.
     void circle(int x, int y, int radius);
 
+    // The canvas's own font, used when no other is selected.
+    StdFontRef font() const { return m_font; }
+    void setFont(StdFontRef font) { m_font = std::move(font); }
+
+    // Makes the font the one that print uses and returns the one selected before
+    // (kCanvasOwnFont at first). Handle 0, or one the font table does not know,
+    // changes nothing and returns 0.
+    FontHandle selectObject(FontHandle font);
+
+    float currentX() const { return m_currentX; }
+    void setCurrentX(float x) { m_currentX = x; }
+    float currentY() const { return m_currentY; }
+    void setCurrentY(float y) { m_currentY = y; }
+
+    // Writes a blank (the sign's place, '-' when negative), the digits and a
+    // blank, with the top-left corner at (currentX, currentY), in the selected
+    // font along its baseline angle, in foreColor, without background.
+    void print(std::int16_t value);
+
 private:
     void changed(const QRect& rect);
 
@@ -68,6 +95,11 @@ private:
     std::int16_t m_drawWidth = 1;
     FillStyle m_fillStyle = FillStyle::Transparent;
     Color m_fillColor = 0;
+    float m_currentX = 0.0f;
+    float m_currentY = 0.0f;
+    const FontTable* m_fonts;
+    StdFontRef m_font;
+    FontHandle m_selectedFont = kCanvasOwnFont;
     ChangeListener m_listener;
 };
 

@@ -1,0 +1,70 @@
+#include "numbering.h"
+
+#include "../common/runtime_error.h"
+#include "../font/clogfont.h"
+#include "../surface/canvas.h"
+#include "random.h"
+
+#include <cmath>
+#include <limits>
+
+namespace qimbora {
+
+namespace {
+
+// Keeps a font selected into the canvas for one scope and selects the one
+// before back however the scope ends, so the number font is never left there.
+class FontSelection {
+public:
+    FontSelection(Canvas& canvas, FontHandle font)
+        : m_canvas(canvas)
+        , m_previous(canvas.selectObject(font))
+    {
+    }
+    ~FontSelection() { m_canvas.selectObject(m_previous); }
+    FontSelection(const FontSelection&) = delete;
+    FontSelection& operator=(const FontSelection&) = delete;
+
+private:
+    Canvas& m_canvas;
+    FontHandle m_previous;
+};
+
+int labelChannel(float r) { return int(std::floor(double(r) * 235)); }
+
+} // namespace
+
+std::unique_ptr<CLogFont> NumberingSetup(FontService& fonts, const StdFontRef& canvasFont)
+{
+    auto numberFont = std::make_unique<CLogFont>(fonts);
+    numberFont->setLogFont(canvasFont);
+    return numberFont;
+}
+
+Praise Pic_MouseUp(Canvas& canvas, RandomSource& random, CLogFont& numberFont, std::int16_t& flowerCount,
+                   float x, float y)
+{
+    if (flowerCount == std::numeric_limits<std::int16_t>::max())
+        throw RuntimeError(ErrorKind::Overflow);
+    ++flowerCount;
+    {
+        const FontSelection selection(canvas, numberFont.handle());
+        canvas.setCurrentX(x - 22.0f);
+        canvas.setCurrentY(y - 8.0f);
+        canvas.print(flowerCount);
+    }
+    Praise praise;
+    praise.caption = "真聪明!共画了" + std::to_string(flowerCount) + "朵花";
+    const int red = labelChannel(random.next());
+    const int green = labelChannel(random.next());
+    const int blue = labelChannel(random.next());
+    praise.color = rgbColor(red, green, blue);
+    return praise;
+}
+
+void HScroll1_Change(CLogFont& numberFont, std::int16_t value)
+{
+    numberFont.setRotation(float(value));
+}
+
+} // namespace qimbora

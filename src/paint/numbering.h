@@ -1,0 +1,37 @@
+#pragma once
+
+#include "../common/color.h"
+#include "../font/std_font.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace qimbora {
+
+class Canvas;
+class CLogFont;
+class FontService;
+class RandomSource;
+
+// What a release tells the praise label.
+struct Praise {
+    std::string caption; // UTF-8
+    Color color = 0;
+};
+
+// The load step's numbering set-up: a rotatable copy of the canvas's font, at 0 degrees.
+std::unique_ptr<CLogFont> NumberingSetup(FontService& fonts, const StdFontRef& canvasFont);
+
+// A release of any button on the canvas: one more flower counted, the count
+// printed 22 pixels left of and 8 above the pointer in the number font and the
+// canvas's pen colour, then the praise with the count in a colour of three
+// draws (channels 0..234). At a count of 32767 it raises Overflow before
+// anything changes.
+Praise Pic_MouseUp(Canvas& canvas, RandomSource& random, CLogFont& numberFont, std::int16_t& flowerCount,
+                   float x, float y);
+
+// The scroll bar's position becomes the numbers' angle in degrees.
+void HScroll1_Change(CLogFont& numberFont, std::int16_t value);
+
+} // namespace qimbora

@@ -1,0 +1,33 @@
+#include "text.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTransform>
+
+namespace qimbora::raster {
+
+QRect drawText(QImage& image, QPointF topLeft, const QString& text, const QFont& font,
+               double angleDegrees, std::uint32_t pixel)
+{
+    QFont aliased = font;
+    aliased.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetricsF metrics(aliased, &image);
+    QTransform turn;
+    turn.translate(topLeft.x(), topLeft.y());
+    turn.rotate(-angleDegrees); // y grows downwards: a negative turn is counter-clockwise on screen
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(aliased);
+    painter.setPen(QColor::fromRgb(pixel));
+    painter.setTransform(turn);
+    painter.drawText(QPointF(0, metrics.ascent()), text);
+    painter.end();
+
+    const QRectF cell(0, 0, metrics.horizontalAdvance(text), metrics.height());
+    const QRectF ink = metrics.boundingRect(text).translated(0, metrics.ascent());
+    return turn.mapRect(cell.united(ink)).toAlignedRect().adjusted(-2, -2, 2, 2) & image.rect();
+}
+
+} // namespace qimbora::raster
