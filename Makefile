@@ -4,7 +4,7 @@
 
 BUILD := build
 RUN_PACKAGES := g++ make cmake qt6-base-dev libgl-dev fonts-arphic-uming
-TEST_PACKAGES := $(RUN_PACKAGES) xvfb xauth xdotool imagemagick
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool imagemagick
 
 .PHONY: all build run test deps test-deps clean
 

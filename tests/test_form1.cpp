@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/error_report.h"
 #include "app/picbox.h"
+#include "app/save_dialog.h"
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "paint/random.h"
@@ -94,6 +95,7 @@ private:
     CountingRandom* m_random = nullptr;
     RecordingReport* m_report = nullptr;
     QtFontService* m_fonts = nullptr;
+    QtSaveDialog* m_dialog = nullptr;
     Form1* m_form = nullptr;
 };
 
@@ -102,7 +104,8 @@ void TestForm1::init()
     m_random = new CountingRandom;
     m_report = new RecordingReport;
     m_fonts = new QtFontService;
-    m_form = new Form1({*m_random, *m_report, *m_fonts});
+    m_dialog = new QtSaveDialog;
+    m_form = new Form1({*m_random, *m_report, *m_fonts, *m_dialog});
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     // An active window does not repaint everything on the first press.
@@ -113,6 +116,7 @@ void TestForm1::init()
 void TestForm1::cleanup()
 {
     delete m_form;
+    delete m_dialog;
     delete m_fonts;
     delete m_report;
     delete m_random;

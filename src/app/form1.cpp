@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "../common/runtime_error.h"
+#include "../export/save.h"
 #include "../font/clogfont.h"
 #include "../font/qt_font_service.h"
 #include "../paint/new_canvas.h"
@@ -162,6 +163,7 @@ void Form1::createControls()
     Command2 = makePurpleButton(this, "Command2", layout::kCommand2, QStringLiteral("重 画"));
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     Command3 = makePurpleButton(this, "Command3", layout::kCommand3, QStringLiteral("保 存"));
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     Label5 = makeCaption(this, "Label5", layout::kLabel5, QStringLiteral("© 2026 Qimbora\nqimbora.example"),
                          layout::kNoticeText);
 }
@@ -241,6 +243,11 @@ void Form1::Command1_Click(std::int16_t index)
 void Form1::Command2_Click()
 {
     runHandler([&] { qimbora::Command2_Click(paintContext(), FlowerCount); });
+}
+
+void Form1::Command3_Click()
+{
+    runHandler([&] { qimbora::Command3_Click(m_services.saveDialog, Pic->canvas()); });
 }
 
 } // namespace qimbora

@@ -21,12 +21,14 @@ class ErrorReport;
 class PicBox;
 class QtFontService;
 class RandomSource;
+class SaveDialog;
 
 // What the platform supplies to the window; tests hand in fakes.
 struct Form1Services {
     RandomSource& random;
     ErrorReport& errors;
     QtFontService& fonts;
+    SaveDialog& saveDialog;
 };
 
 // The toy's one window. It builds its controls from the stored layout, runs
@@ -57,6 +59,7 @@ private:
     void HScroll1_Change();
     void Command1_Click(std::int16_t index);
     void Command2_Click();
+    void Command3_Click();
 
     PaintContext paintContext();
     // The event boundary: a handler that raises an error stops where it was,

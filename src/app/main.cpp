@@ -2,6 +2,7 @@
 #include "../paint/random.h"
 #include "error_report.h"
 #include "form1.h"
+#include "save_dialog.h"
 
 #include <QApplication>
 
@@ -12,7 +13,8 @@ int main(int argc, char* argv[])
     qimbora::Pcg32 random;
     qimbora::MessageBoxReport errors;
     qimbora::QtFontService fonts;
-    qimbora::Form1 window({random, errors, fonts});
+    qimbora::QtSaveDialog saveDialog;
+    qimbora::Form1 window({random, errors, fonts, saveDialog});
     window.show();
     return app.exec();
 }

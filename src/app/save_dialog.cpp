@@ -1,0 +1,26 @@
+#include "save_dialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace qimbora {
+
+void QtSaveDialog::ShowSave()
+{
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(toQtNameFilters(m_filter));
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    if (!m_folder.isEmpty())
+        dialog.setDirectory(m_folder);
+    m_fileName.clear();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    m_folder = QFileInfo(chosen).absolutePath();
+    m_fileName = chosen.toStdString();
+}
+
+} // namespace qimbora
