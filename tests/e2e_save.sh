@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# e2e_save.sh PROGRAM
+# Starts the program in a private X server, paints a flower, saves the canvas
+# through the real save dialog and checks the file with an independent reader.
+set -euo pipefail
+prog=$(realpath "$1")
+work=$(mktemp -d)
+for n in $(seq 200 299); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=:$n; break; }
+done
+Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY=$disp
+for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${disp#:}" ] && break; sleep 0.05; done
+
+# The dialog opens in the working folder: an empty one, so typing completes nothing.
+(cd "$work" && exec "$prog") >/dev/null 2>&1 &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" --name '^Qimbora1\.0$' | head -n 1)
+sleep 0.5
+xdotool mousemove --window "$window" 400 300 click 1   # a flower centred at canvas (398, 298)
+sleep 0.2
+xdotool mousemove --window "$window" 858 717 click 1   # 保 存
+dialog=
+for _ in $(seq 100); do
+    dialog=$(xdotool search --onlyvisible --pid "$app" --name . | grep -v "^$window\$" | head -n 1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "$dialog" ] || { echo "the save dialog did not open"; exit 1; }
+sleep 0.5
+xdotool type --delay 30 "flowers"
+xdotool key Return
+for _ in $(seq 100); do [ -s "$work/flowers.bmp" ] && break; sleep 0.1; done
+[ -s "$work/flowers.bmp" ] || { echo "no file was written"; ls -la "$work"; exit 1; }
+
+format=$(identify -format '%m %w %h' "$work/flowers.bmp")
+centre=$(convert "$work/flowers.bmp" -format '%[pixel:p{398,298}]' info:)
+corner=$(convert "$work/flowers.bmp" -format '%[pixel:p{1121,0}]' info:)
+echo "read back: $format; centre $centre; corner $corner"
+case $format in BMP*" 1122 693") ;; *) echo "expected a 1122 x 693 bitmap"; exit 1 ;; esac
+[ "$corner" = "srgb(0,0,64)" ] || { echo "expected the background in the corner"; exit 1; }
+[ "$centre" != "srgb(0,0,64)" ] || { echo "expected the flower at the centre"; exit 1; }
