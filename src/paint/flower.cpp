@@ -46,6 +46,7 @@ void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& f)
     const std::int32_t bound = f.petalCount;
     const double offset = checkedFloat((f.rotationDegrees * kPi) / 180.0);
 
+    std::array<QPoint, 4> previous;
     for (std::int64_t i = 1; i <= bound; ++i) {
         const double a = checkedFloat((double(i) * step) + offset);
         // Not (i - 1) * step: this grouping decides which pixel a petal ends on.
@@ -56,7 +57,10 @@ void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& f)
             pointOnCircle(b, f.outerRadius, f),
             pointOnCircle(b, f.innerRadius, f),
         };
-        canvas.polyBezier(points);
+        // A petal on the same four points as the one before changes no pixel.
+        if (i == 1 || points != previous)
+            canvas.polyBezier(points);
+        previous = points;
         if (i == std::numeric_limits<std::int32_t>::max())
             throw RuntimeError(ErrorKind::Overflow);
     }

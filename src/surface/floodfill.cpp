@@ -3,9 +3,22 @@
 #include <algorithm>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace qimbora::raster {
 
 namespace {
+
+// A run of row y, from left to right inclusive, whose neighbours in row
+// y + dy are still to be explored; row y - dy is where it came from.
+struct Segment {
+    int y;
+    int left;
+    int right;
+    int dy;
+};
 
 struct Span {
     int y;
@@ -13,25 +26,58 @@ struct Span {
     int right; // inclusive
 };
 
-struct Seed {
-    int x;
-    int y;
-};
+// The inner loops test and write four pixels per step where they can.
 
-// Pushes the start of every run of non-border pixels of row y between left and right.
-void pushRuns(const std::uint32_t* row, int y, int left, int right, std::uint32_t border,
-              std::vector<Seed>& stack)
+// Paints border over row[x..] up to the first border pixel or `end`; returns
+// that position.
+int paintRight(std::uint32_t* row, int x, int end, std::uint32_t border)
 {
-    int x = left;
-    while (x <= right) {
-        while (x <= right && row[x] == border)
-            ++x;
-        if (x > right)
-            return;
-        stack.push_back({x, y});
-        while (x <= right && row[x] != border)
-            ++x;
+#ifdef __SSE2__
+    const __m128i wall = _mm_set1_epi32(int(border));
+    for (; x + 4 <= end; x += 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, wall)) != 0)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x), wall);
     }
+#endif
+    for (; x < end && row[x] != border; ++x)
+        row[x] = border;
+    return x;
+}
+
+// Paints border over row[..x] leftwards down to the first border pixel or
+// position 0; returns the leftmost position painted (x + 1 when none).
+int paintLeft(std::uint32_t* row, int x, std::uint32_t border)
+{
+#ifdef __SSE2__
+    const __m128i wall = _mm_set1_epi32(int(border));
+    for (; x >= 3; x -= 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x - 3));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, wall)) != 0)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x - 3), wall);
+    }
+#endif
+    for (; x >= 0 && row[x] != border; --x)
+        row[x] = border;
+    return x + 1;
+}
+
+// The first position from x up to `last` inclusive that is not border, or last + 1.
+int skipBorder(const std::uint32_t* row, int x, int last, std::uint32_t border)
+{
+#ifdef __SSE2__
+    const __m128i wall = _mm_set1_epi32(int(border));
+    for (; x + 3 <= last; x += 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, wall)) != 0xFFFF)
+            break;
+    }
+#endif
+    while (x <= last && row[x] == border)
+        ++x;
+    return x;
 }
 
 } // namespace
@@ -42,48 +88,72 @@ QRect floodFill(QImage& image, QPoint seed, std::uint32_t border, std::uint32_t 
         return {};
     const int width = image.width();
     const int height = image.height();
-    auto rowAt = [&](int y) { return reinterpret_cast<std::uint32_t*>(image.scanLine(y)); };
+    auto* bits = reinterpret_cast<std::uint32_t*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / 4;
+    auto rowAt = [&](int y) { return bits + stride * y; };
     if (rowAt(seed.y())[seed.x()] == border)
         return {};
 
     // The fill first paints the border colour, which marks a pixel as done; when
-    // the fill colour differs, the recorded spans are repainted at the end. So no
+    // the fill colour differs, the recorded runs are repainted at the end. So no
     // pixel is visited twice and no mask of the whole image is needed.
-    std::vector<Seed> stack;
-    stack.reserve(256);
+    const bool repaint = fill != border;
     std::vector<Span> spans;
-    stack.push_back({seed.x(), seed.y()});
+    std::vector<Segment> stack;
+    stack.reserve(1024);
     int top = seed.y(), bottom = seed.y(), leftMost = seed.x(), rightMost = seed.x();
-
-    while (!stack.empty()) {
-        const Seed s = stack.back();
-        stack.pop_back();
-        std::uint32_t* row = rowAt(s.y);
-        if (row[s.x] == border)
-            continue;
-        int left = s.x;
-        while (left > 0 && row[left - 1] != border)
-            --left;
-        int right = s.x;
-        while (right + 1 < width && row[right + 1] != border)
-            ++right;
-        std::fill(row + left, row + right + 1, border);
-        if (fill != border)
-            spans.push_back({s.y, left, right});
-        top = std::min(top, s.y);
-        bottom = std::max(bottom, s.y);
+    auto painted = [&](int y, int left, int right) {
+        if (repaint)
+            spans.push_back({y, left, right});
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
         leftMost = std::min(leftMost, left);
         rightMost = std::max(rightMost, right);
-        if (s.y > 0)
-            pushRuns(rowAt(s.y - 1), s.y - 1, left, right, border, stack);
-        if (s.y + 1 < height)
-            pushRuns(rowAt(s.y + 1), s.y + 1, left, right, border, stack);
+    };
+    auto push = [&](int y, int left, int right, int dy) {
+        if (y + dy >= 0 && y + dy < height)
+            stack.push_back({y, left, right, dy});
+    };
+
+    // The seed's own run, then its rows above and below.
+    std::uint32_t* seedRow = rowAt(seed.y());
+    const int seedLeft = paintLeft(seedRow, seed.x() - 1, border);
+    const int seedEnd = paintRight(seedRow, seed.x(), width, border);
+    painted(seed.y(), seedLeft, seedEnd - 1);
+    push(seed.y(), seedLeft, seedEnd - 1, 1);
+    push(seed.y(), seedLeft, seedEnd - 1, -1);
+
+    while (!stack.empty()) {
+        const Segment s = stack.back();
+        stack.pop_back();
+        const int y = s.y + s.dy;
+        std::uint32_t* row = rowAt(y);
+        // A run of row y from left to end - 1 is painted: explore onwards, and back
+        // into the row it came from where it reaches beyond the segment.
+        auto ran = [&](int left, int end) {
+            painted(y, left, end - 1);
+            push(y, left, end - 1, s.dy);
+            if (left < s.left)
+                push(y, left, s.left - 1, -s.dy);
+            if (end - 1 > s.right)
+                push(y, s.right + 1, end - 1, -s.dy);
+        };
+        int x = s.left;
+        if (row[x] != border) {
+            const int left = paintLeft(row, x - 1, border);
+            const int end = paintRight(row, x, width, border);
+            ran(left, end);
+            x = end + 1;
+        }
+        while ((x = skipBorder(row, x, s.right, border)) <= s.right) {
+            const int end = paintRight(row, x, width, border);
+            ran(x, end);
+            x = end + 1;
+        }
     }
 
-    if (fill != border) {
-        for (const Span& span : spans)
-            std::fill(rowAt(span.y) + span.left, rowAt(span.y) + span.right + 1, fill);
-    }
+    for (const Span& span : spans)
+        std::fill(rowAt(span.y) + span.left, rowAt(span.y) + span.right + 1, fill);
     return QRect(QPoint(leftMost, top), QPoint(rightMost, bottom));
 }
 

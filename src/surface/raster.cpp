@@ -4,6 +4,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace qimbora::raster {
 
 namespace {
@@ -32,6 +36,20 @@ QRect penReach(long long left, long long top, long long right, long long bottom,
     return clipBox(left - before, top - before, right + after, bottom + after, image);
 }
 
+// The largest dx with 4 dx^2 <= limit, or -1 when limit < 0.
+long long halfWidth(long long limit)
+{
+    if (limit < 0)
+        return -1;
+    const long long quarter = limit / 4;
+    auto root = (long long)std::sqrt(double(quarter));
+    while (root * root > quarter)
+        --root;
+    while ((root + 1) * (root + 1) <= quarter)
+        ++root;
+    return root;
+}
+
 // Floor division for a positive divisor.
 long long floorDiv(long long n, long long d)
 {
@@ -45,63 +63,145 @@ void fillRow(QImage& image, int y, int left, int right, std::uint32_t pixel)
     std::fill(row + left, row + right + 1, pixel);
 }
 
+// Stamps the pen square; the common case, a square wholly on the image, writes
+// straight into the rows.
+class Stamper {
+public:
+    Stamper(QImage& image, const Pen& pen)
+        : m_image(image)
+        , m_bits(reinterpret_cast<std::uint32_t*>(image.bits()))
+        , m_stride(image.bytesPerLine() / 4)
+        , m_imageWidth(image.width())
+        , m_imageHeight(image.height())
+        , m_width(penWidth(pen))
+        , m_before(m_width / 2)
+        , m_pixel(pen.pixel)
+    {
+    }
+
+    int width() const { return m_width; }
+
+    void operator()(long long x, long long y) const
+    {
+        const long long left = x - m_before;
+        const long long top = y - m_before;
+        if (left >= 0 && top >= 0 && left + m_width <= m_imageWidth && top + m_width <= m_imageHeight) {
+            std::uint32_t* row = m_bits + m_stride * top + left;
+            for (int r = 0; r < m_width; ++r, row += m_stride) {
+                for (int c = 0; c < m_width; ++c)
+                    row[c] = m_pixel;
+            }
+            return;
+        }
+        const QRect square = clipBox(left, top, left + m_width - 1, top + m_width - 1, m_image);
+        for (int r = square.top(); r <= square.bottom(); ++r)
+            fillRow(m_image, r, square.left(), square.right(), m_pixel);
+    }
+
+    // The line from p0 to p1: at step k along the longer axis the minor offset is
+    // the nearest to k * minor / steps, halves up, carried from step to step.
+    // Only the steps whose pen can touch the image are walked.
+    void line(QPoint p0, QPoint p1) const
+    {
+        const long long dx = (long long)p1.x() - p0.x();
+        const long long dy = (long long)p1.y() - p0.y();
+        const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+        const long long major = xMajor ? dx : dy;
+        const long long minor = xMajor ? dy : dx;
+        const long long steps = std::llabs(major);
+        const int direction = major < 0 ? -1 : 1;
+        const long long majorStart = xMajor ? p0.x() : p0.y();
+        const long long minorStart = xMajor ? p0.y() : p0.x();
+
+        const long long lo = -(m_width - 1 - m_before);
+        const long long hi = (xMajor ? m_imageWidth : m_imageHeight) - 1 + m_before;
+        const long long first = std::max(direction > 0 ? lo - majorStart : majorStart - hi, 0LL);
+        const long long last = std::min(direction > 0 ? hi - majorStart : majorStart - lo, steps);
+        if (first > last)
+            return;
+
+        const long long denominator = 2 * std::max(steps, 1LL);
+        const long long numerator = 2 * first * minor + steps;
+        long long offset = first == 0 ? 0 : floorDiv(numerator, denominator);
+        long long remainder = numerator - offset * denominator;
+        for (long long k = first; k <= last; ++k) {
+            const long long m = majorStart + direction * k;
+            const long long n = minorStart + offset;
+            if (xMajor)
+                (*this)(m, n);
+            else
+                (*this)(n, m);
+            remainder += 2 * minor;
+            if (remainder >= denominator) {
+                remainder -= denominator;
+                ++offset;
+            } else if (remainder < 0) {
+                remainder += denominator;
+                --offset;
+            }
+        }
+    }
+
+private:
+    QImage& m_image;
+    std::uint32_t* m_bits;
+    qsizetype m_stride;
+    int m_imageWidth;
+    int m_imageHeight;
+    int m_width;
+    int m_before;
+    std::uint32_t m_pixel;
+};
+
+// The nearest whole pixel, halves to even, without a library call.
+int roundToPixel(double v)
+{
+#ifdef __SSE2__
+    return _mm_cvtsd_si32(_mm_set_sd(v));
+#else
+    return int(std::nearbyint(v));
+#endif
+}
+
 } // namespace
 
 QRect stampPen(QImage& image, QPoint at, const Pen& pen)
 {
-    const int width = penWidth(pen);
-    const QRect square = penReach(at.x(), at.y(), at.x(), at.y(), width, image);
-    for (int y = square.top(); y <= square.bottom(); ++y)
-        fillRow(image, y, square.left(), square.right(), pen.pixel);
-    return square;
+    Stamper(image, pen)(at.x(), at.y());
+    return penReach(at.x(), at.y(), at.x(), at.y(), penWidth(pen), image);
 }
 
 QRect drawLine(QImage& image, QPoint p0, QPoint p1, const Pen& pen)
 {
-    const int width = penWidth(pen);
     const QRect reach = penReach(std::min(p0.x(), p1.x()), std::min(p0.y(), p1.y()),
-                                 std::max(p0.x(), p1.x()), std::max(p0.y(), p1.y()), width, image);
+                                 std::max(p0.x(), p1.x()), std::max(p0.y(), p1.y()), penWidth(pen), image);
     if (reach.isEmpty())
         return {};
-
-    const long long dx = (long long)p1.x() - p0.x();
-    const long long dy = (long long)p1.y() - p0.y();
-    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const long long major = xMajor ? dx : dy;
-    const long long minor = xMajor ? dy : dx;
-    const long long steps = std::llabs(major);
-    const int direction = major < 0 ? -1 : 1;
-    const long long majorStart = xMajor ? p0.x() : p0.y();
-    const long long minorStart = xMajor ? p0.y() : p0.x();
-
-    // Only the steps whose pen can touch the image are walked, so a line from far
-    // outside costs no more than its visible part.
-    const int before = width / 2;
-    const long long lo = (xMajor ? reach.left() : reach.top()) - (width - 1 - before);
-    const long long hi = (xMajor ? reach.right() : reach.bottom()) + before;
-    long long first = direction > 0 ? lo - majorStart : majorStart - hi;
-    long long last = direction > 0 ? hi - majorStart : majorStart - lo;
-    first = std::max(first, 0LL);
-    last = std::min(last, steps);
-
-    for (long long k = first; k <= last; ++k) {
-        // The minor coordinate nearest to the exact line at step k.
-        const long long offset = steps == 0 ? 0 : floorDiv(2 * k * minor + steps, 2 * steps);
-        const long long m = majorStart + direction * k;
-        const long long n = minorStart + offset;
-        stampPen(image, xMajor ? QPoint(int(m), int(n)) : QPoint(int(n), int(m)), pen);
-    }
+    Stamper(image, pen).line(p0, p1);
     return reach;
 }
 
 QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen)
 {
+    // The curve stays inside the box of its control points (and its rounded
+    // points within half a pixel of it).
+    long long left = p[0].x(), right = left, top = p[0].y(), bottom = top;
+    for (const QPoint& q : p) {
+        left = std::min<long long>(left, q.x());
+        right = std::max<long long>(right, q.x());
+        top = std::min<long long>(top, q.y());
+        bottom = std::max<long long>(bottom, q.y());
+    }
+    const QRect reach = penReach(left, top, right, bottom, penWidth(pen), image);
+    if (reach.isEmpty())
+        return {};
+
     double polygon = 0.0;
     for (int i = 0; i < 3; ++i)
         polygon += std::hypot(double(p[i + 1].x()) - p[i].x(), double(p[i + 1].y()) - p[i].y());
-    const int chords = int(std::clamp(std::ceil(polygon / 4.0), 1.0, 1024.0));
+    const int chords = int(std::clamp(std::ceil(polygon / 6.0), 1.0, 1024.0));
 
-    QRect changed;
+    const Stamper stamper(image, pen);
     QPoint from = p[0];
     for (int i = 1; i <= chords; ++i) {
         QPoint to = p[3];
@@ -109,13 +209,13 @@ QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen)
             const double t = double(i) / chords;
             const double s = 1.0 - t;
             const double a = s * s * s, b = 3 * s * s * t, c = 3 * s * t * t, d = t * t * t;
-            to = QPoint(int(std::lround(a * p[0].x() + b * p[1].x() + c * p[2].x() + d * p[3].x())),
-                        int(std::lround(a * p[0].y() + b * p[1].y() + c * p[2].y() + d * p[3].y())));
+            to = QPoint(roundToPixel(a * p[0].x() + b * p[1].x() + c * p[2].x() + d * p[3].x()),
+                        roundToPixel(a * p[0].y() + b * p[1].y() + c * p[2].y() + d * p[3].y()));
         }
-        changed |= drawLine(image, from, to, pen);
+        stamper.line(from, to);
         from = to;
     }
-    return changed;
+    return reach;
 }
 
 QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen,
@@ -132,19 +232,24 @@ QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen,
     const long long reachR = outerTwice / 2;
     const QRect box = clipBox((long long)centre.x() - reachR, (long long)centre.y() - reachR,
                               (long long)centre.x() + reachR, (long long)centre.y() + reachR, image);
+    // Each row is at most three runs: outline, inside, outline.
+    auto paint = [&](int y, long long from, long long to, std::uint32_t pixel) {
+        from = std::max<long long>(from, box.left());
+        to = std::min<long long>(to, box.right());
+        if (from <= to)
+            fillRow(image, y, int(from), int(to), pixel);
+    };
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
         const long long dy = (long long)y - centre.y();
-        for (int x = box.left(); x <= box.right(); ++x) {
-            const long long dx = (long long)x - centre.x();
-            const long long d4 = 4 * (dx * dx + dy * dy);
-            if (d4 > outer2)
-                continue;
-            if (d4 > inner2)
-                row[x] = pen.pixel;
-            else if (fill)
-                row[x] = *fill;
-        }
+        const long long outerReach = halfWidth(outer2 - 4 * dy * dy);
+        if (outerReach < 0)
+            continue;
+        const long long innerReach = inner2 < 0 ? -1 : halfWidth(inner2 - 4 * dy * dy);
+        const long long cx = centre.x();
+        paint(y, cx - outerReach, cx - innerReach - 1, pen.pixel);
+        paint(y, cx + innerReach + 1, cx + outerReach, pen.pixel);
+        if (fill)
+            paint(y, cx - innerReach, cx + innerReach, *fill);
     }
     return box;
 }

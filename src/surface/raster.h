@@ -31,7 +31,7 @@ QRect stampPen(QImage& image, QPoint at, const Pen& pen);
 QRect drawLine(QImage& image, QPoint p0, QPoint p1, const Pen& pen);
 
 // The cubic Bezier curve from p[0] to p[3] with control points p[1] and p[2]:
-// cut into chords of about 4 pixels (by the length of the control polygon; at
+// cut into chords of about 6 pixels (by the length of the control polygon; at
 // least 1, at most 1024), whose ends are the curve's points rounded to the
 // nearest pixel, the first p[0] and the last p[3] exactly; each chord is drawLine.
 QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen);
