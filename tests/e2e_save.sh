@@ -18,7 +18,7 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY=$disp
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${disp#:}" ] && break; sleep 0.05; done
+for _ in $(seq 200); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
 
 # The dialog opens in the working folder: an empty one, so typing completes nothing.
 (cd "$work" && exec "$prog") >/dev/null 2>&1 &

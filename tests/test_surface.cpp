@@ -90,6 +90,7 @@ private slots:
     void linesAreExact_data();
     void linesAreExact();
     void farLineCostsOnlyItsVisiblePart();
+    void linesMatchTheirDefinitionAnywhere();
     void bezierEndsExactlyOnItsEnds();
     void circleOutlineAndFill_data();
     void circleOutlineAndFill();
@@ -161,6 +162,35 @@ void TestSurface::farLineCostsOnlyItsVisiblePart()
     const QRect changed = drawLine(image, QPoint(-1'000'000'000, 1), QPoint(1'000'000'000, 1), {1, kBorder});
     QCOMPARE(rowsOf(image), (QStringList{"....", "####", "...."}));
     QCOMPARE(changed, QRect(0, 1, 4, 1));
+}
+
+void TestSurface::linesMatchTheirDefinitionAnywhere()
+{
+    // Lines inside, across and outside the image, in every direction, against the
+    // plain definition: at step k along the longer axis the minor coordinate is
+    // floor((2 k minor + steps) / (2 steps)), the pen stamped there.
+    QRandomGenerator random(7);
+    for (int round = 0; round < 400; ++round) {
+        const QPoint from(random.bounded(-10, 50), random.bounded(-10, 40));
+        const QPoint to(random.bounded(-10, 50), random.bounded(-10, 40));
+        const int width = 1 + int(random.bounded(3));
+        QImage image = blank(40, 30);
+        drawLine(image, from, to, {width, kBorder});
+
+        QImage expected = blank(40, 30);
+        const QPoint d = to - from;
+        const bool xMajor = std::abs(d.x()) >= std::abs(d.y());
+        const int steps = xMajor ? std::abs(d.x()) : std::abs(d.y());
+        const int major = xMajor ? d.x() : d.y();
+        const int minor = xMajor ? d.y() : d.x();
+        for (int k = 0; k <= steps; ++k) {
+            const int offset = steps == 0 ? 0 : int(std::floor((2.0 * k * minor + steps) / (2.0 * steps)));
+            const int along = (major < 0 ? -k : k);
+            const QPoint at = xMajor ? from + QPoint(along, offset) : from + QPoint(offset, along);
+            stampPen(expected, at, {width, kBorder});
+        }
+        QCOMPARE(rowsOf(image), rowsOf(expected));
+    }
 }
 
 void TestSurface::bezierEndsExactlyOnItsEnds()

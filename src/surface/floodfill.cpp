@@ -26,7 +26,7 @@ struct Span {
     int right; // inclusive
 };
 
-// The inner loops test and write four pixels per step where they can.
+// The inner loops test and write eight or four pixels per step where they can.
 
 // Paints border over row[x..] up to the first border pixel or `end`; returns
 // that position.
@@ -34,6 +34,14 @@ int paintRight(std::uint32_t* row, int x, int end, std::uint32_t border)
 {
 #ifdef __SSE2__
     const __m128i wall = _mm_set1_epi32(int(border));
+    for (; x + 8 <= end; x += 8) {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x + 4));
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi32(low, wall), _mm_cmpeq_epi32(high, wall))) != 0)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x), wall);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x + 4), wall);
+    }
     for (; x + 4 <= end; x += 4) {
         const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
         if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, wall)) != 0)

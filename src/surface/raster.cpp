@@ -87,6 +87,10 @@ public:
         const long long top = y - m_before;
         if (left >= 0 && top >= 0 && left + m_width <= m_imageWidth && top + m_width <= m_imageHeight) {
             std::uint32_t* row = m_bits + m_stride * top + left;
+            if (m_width == 2) { // the flower's pen
+                row[0] = row[1] = row[m_stride] = row[m_stride + 1] = m_pixel;
+                return;
+            }
             for (int r = 0; r < m_width; ++r, row += m_stride) {
                 for (int c = 0; c < m_width; ++c)
                     row[c] = m_pixel;
@@ -121,17 +125,70 @@ public:
             return;
 
         const long long denominator = 2 * std::max(steps, 1LL);
+        if (whollyInside(p0, p1)) {
+            walkInside(p0, xMajor, direction, steps, 2 * minor, denominator);
+            return;
+        }
         const long long numerator = 2 * first * minor + steps;
         long long offset = first == 0 ? 0 : floorDiv(numerator, denominator);
         long long remainder = numerator - offset * denominator;
+        if (xMajor)
+            walk(first, last, majorStart, minorStart, direction, 2 * minor, denominator, offset, remainder,
+                 [this](long long m, long long n) { (*this)(m, n); });
+        else
+            walk(first, last, majorStart, minorStart, direction, 2 * minor, denominator, offset, remainder,
+                 [this](long long m, long long n) { (*this)(n, m); });
+    }
+
+private:
+    bool wholeSquareAt(long long x, long long y) const
+    {
+        return x - m_before >= 0 && y - m_before >= 0 && x - m_before + m_width <= m_imageWidth
+            && y - m_before + m_width <= m_imageHeight;
+    }
+
+    bool whollyInside(QPoint p0, QPoint p1) const
+    {
+        return wholeSquareAt(p0.x(), p0.y()) && wholeSquareAt(p1.x(), p1.y());
+    }
+
+    // The same walk with no clipping: a pointer steps along the major axis and
+    // across the minor one when the carried rounding says so.
+    void walkInside(QPoint p0, bool xMajor, int direction, long long steps, long long rise,
+                    long long denominator) const
+    {
+        std::uint32_t* at = m_bits + m_stride * (p0.y() - m_before) + (p0.x() - m_before);
+        const qsizetype majorStep = xMajor ? direction : direction * m_stride;
+        const qsizetype minorStep = xMajor ? m_stride : 1;
+        long long remainder = steps;
+        for (long long k = 0; k <= steps; ++k) {
+            if (m_width == 2) {
+                at[0] = at[1] = at[m_stride] = at[m_stride + 1] = m_pixel;
+            } else {
+                for (int r = 0; r < m_width; ++r) {
+                    for (int c = 0; c < m_width; ++c)
+                        at[r * m_stride + c] = m_pixel;
+                }
+            }
+            at += majorStep;
+            remainder += rise;
+            if (remainder >= denominator) {
+                remainder -= denominator;
+                at += minorStep;
+            } else if (remainder < 0) {
+                remainder += denominator;
+                at -= minorStep;
+            }
+        }
+    }
+
+    template <typename Stamp>
+    static void walk(long long first, long long last, long long majorStart, long long minorStart, int direction,
+                     long long rise, long long denominator, long long offset, long long remainder, Stamp stamp)
+    {
         for (long long k = first; k <= last; ++k) {
-            const long long m = majorStart + direction * k;
-            const long long n = minorStart + offset;
-            if (xMajor)
-                (*this)(m, n);
-            else
-                (*this)(n, m);
-            remainder += 2 * minor;
+            stamp(majorStart + direction * k, minorStart + offset);
+            remainder += rise;
             if (remainder >= denominator) {
                 remainder -= denominator;
                 ++offset;
@@ -142,7 +199,6 @@ public:
         }
     }
 
-private:
     QImage& m_image;
     std::uint32_t* m_bits;
     qsizetype m_stride;

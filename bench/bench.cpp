@@ -1,0 +1,230 @@
+// The toy's hot paths, each beside its floor or its peer where one exists.
+// Images are prepared outside the timed region.
+#include "app/error_report.h"
+#include "app/form1.h"
+#include "app/picbox.h"
+#include "app/save_dialog.h"
+#include "export/save.h"
+#include "font/clogfont.h"
+#include "font/qt_font_service.h"
+#include "paint/flower.h"
+#include "paint/new_canvas.h"
+#include "paint/numbering.h"
+#include "paint/random.h"
+#include "surface/canvas.h"
+#include "surface/floodfill.h"
+#include "surface/raster.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <opencv2/imgproc.hpp>
+
+#include <cstring>
+
+using namespace qimbora;
+
+namespace {
+
+const QSize kCanvas(1122, 693);
+const QPoint kCentre(561, 346);
+const Color kBack = rgbColor(0, 0, 64);
+const Color kPetal = rgbColor(250, 120, 0);
+
+QImage blank()
+{
+    QImage image(kCanvas, QImage::Format_RGB32);
+    image.fill(toPixel(kBack));
+    return image;
+}
+
+QImage circleOutline()
+{
+    QImage image = blank();
+    raster::drawCircle(image, kCentre, 150, {2, toPixel(kPetal)}, std::nullopt);
+    return image;
+}
+
+// The same picture as OpenCV's three-channel 8-bit image, the form its fill takes.
+cv::Mat toMat(const QImage& image)
+{
+    cv::Mat bgra(image.height(), image.width(), CV_8UC4, const_cast<uchar*>(image.constBits()),
+                 size_t(image.bytesPerLine()));
+    cv::Mat bgr;
+    cv::cvtColor(bgra, bgr, cv::COLOR_BGRA2BGR);
+    return bgr;
+}
+
+class NoReport final : public ErrorReport {
+public:
+    void report(QWidget*, const QString&) override {}
+};
+
+void BM_MemsetCanvas(benchmark::State& state)
+{
+    QImage image = blank();
+    std::uint32_t value = 0;
+    for (auto _ : state) {
+        image.fill(++value);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void ourFill(benchmark::State& state, const QImage& start)
+{
+    QImage image = start.copy();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::memcpy(image.bits(), start.constBits(), size_t(start.sizeInBytes()));
+        state.ResumeTiming();
+        raster::floodFill(image, kCentre, toPixel(kPetal), toPixel(kPetal));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void peerFill(benchmark::State& state, const QImage& start)
+{
+    const cv::Mat original = toMat(start);
+    cv::Mat image = original.clone();
+    for (auto _ : state) {
+        state.PauseTiming();
+        original.copyTo(image);
+        state.ResumeTiming();
+        cv::floodFill(image, cv::Point(kCentre.x(), kCentre.y()), cv::Scalar(0, 120, 250), nullptr,
+                      cv::Scalar(), cv::Scalar(), 4);
+        benchmark::DoNotOptimize(image.data);
+    }
+}
+
+void BM_FillWholeCanvas(benchmark::State& state) { ourFill(state, blank()); }
+void BM_OpenCvFloodFill(benchmark::State& state) { peerFill(state, blank()); }
+void BM_FillCircle(benchmark::State& state) { ourFill(state, circleOutline()); }
+void BM_OpenCvFillCircle(benchmark::State& state) { peerFill(state, circleOutline()); }
+
+void paintFlowers(benchmark::State& state, int petals)
+{
+    Canvas canvas(kCanvas, kBack);
+    for (auto _ : state) {
+        state.PauseTiming();
+        canvas.setBackColor(kBack);
+        state.ResumeTiming();
+        Flower flower{kCentre.x(), kCentre.y(), 170, 0, petals, 0, kPetal, rgbColor(20, 20, 200)};
+        PaintFlower(canvas, "6", flower);
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+}
+
+void BM_PaintFlower(benchmark::State& state) { paintFlowers(state, 22); }
+void BM_PetalLoop(benchmark::State& state) { paintFlowers(state, int(state.range(0))); }
+
+void BM_TenFlowers(benchmark::State& state)
+{
+    Canvas canvas(kCanvas, kBack);
+    for (auto _ : state) {
+        state.PauseTiming();
+        canvas.setBackColor(kBack);
+        Pcg32 random;
+        state.ResumeTiming();
+        Command1_Click({canvas, random, "22", "6"}, 1);
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+}
+
+void BM_PrintNumber(benchmark::State& state)
+{
+    QtFontService fonts;
+    Canvas canvas(kCanvas, kBack, &fonts);
+    auto numberFont = NumberingSetup(fonts, [] {
+        auto font = std::make_shared<StdFont>();
+        font->Name = "宋体";
+        font->Size = Currency::fromDouble(15.75);
+        font->setWeight(700);
+        font->Charset = 134;
+        return font;
+    }());
+    HScroll1_Change(*numberFont, 45);
+    Pcg32 random;
+    std::int16_t count = 0;
+    for (auto _ : state) {
+        if (count == 32766)
+            count = 0;
+        benchmark::DoNotOptimize(Pic_MouseUp(canvas, random, *numberFont, count, 500, 300));
+    }
+}
+
+void BM_SaveBitmap(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("canvas.bmp")).toStdString();
+    const QImage image = circleOutline();
+    for (auto _ : state)
+        SavePicture(image, path);
+}
+
+// Counts the canvas widget's repaints.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void BM_PressToScreen(benchmark::State& state)
+{
+    Pcg32 random;
+    NoReport report;
+    QtFontService fonts;
+    QtSaveDialog dialog;
+    Form1 form({random, report, fonts, dialog});
+    form.show();
+    QApplication::processEvents();
+    PicBox& pic = form.pic();
+    PaintCounter counter;
+    pic.installEventFilter(&counter);
+    const QPointF at(402, 302);
+    for (auto _ : state) {
+        const int before = counter.paints;
+        QMouseEvent press(QEvent::MouseButtonPress, at, pic.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&pic, &press);
+        while (counter.paints == before)
+            QApplication::processEvents();
+        state.PauseTiming();
+        QMouseEvent release(QEvent::MouseButtonRelease, at, pic.mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(&pic, &release);
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_MemsetCanvas)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillWholeCanvas)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenCvFloodFill)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillCircle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenCvFillCircle)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintFlower)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TenFlowers)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PressToScreen)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PetalLoop)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintNumber)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SaveBitmap)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# startup.sh PROGRAM [RUNS]
+# Starts the program RUNS times in a private X server and prints the median time
+# from start to the window shown and the median resident memory at rest.
+set -euo pipefail
+prog=$(realpath "$1")
+runs=${2:-5}
+for n in $(seq 300 399); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=:$n; break; }
+done
+Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=$disp
+for _ in $(seq 200); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
+
+starts=() memories=()
+for _ in $(seq "$runs"); do
+    begin=$(date +%s%N)
+    "$prog" >/dev/null 2>&1 &
+    app=$!
+    until xdotool search --onlyvisible --pid "$app" --name '^Qimbora1\.0$' >/dev/null 2>&1; do
+        kill -0 "$app" 2>/dev/null || { echo "the program ended before its window showed"; exit 1; }
+    done
+    shown=$(date +%s%N)
+    sleep 1
+    starts+=($(( (shown - begin) / 1000000 )))
+    memories+=($(awk '/^VmRSS/ { print int($2 / 1024) }' /proc/$app/status))
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+done
+median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
+echo "start to window shown: $(median "${starts[@]}") ms (median of $runs; all: ${starts[*]})"
+echo "resident memory at rest: $(median "${memories[@]}") MB (median of $runs; all: ${memories[*]})"
