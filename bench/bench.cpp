@@ -215,7 +215,7 @@ BENCHMARK(BM_OpenCvFillCircle)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintFlower)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TenFlowers)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PressToScreen)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PetalLoop)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PetalLoop)->Arg(100000)->Arg(1000000)->Arg(10000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintNumber)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveBitmap)->Unit(benchmark::kMicrosecond);
 

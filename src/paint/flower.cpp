@@ -17,10 +17,10 @@ namespace {
 // radians short of a full turn, which the rounding to whole pixels closes.
 constexpr double kPi = 3.1415;
 
-QPoint pointOnCircle(double angle, std::int32_t radius, const Flower& f)
+QPoint pointOnCircle(double cosine, double sine, std::int32_t radius, const Flower& f)
 {
-    const std::int32_t x = toInt32(checkedFloat(std::cos(angle) * radius + f.centerX));
-    const std::int32_t y = toInt32(checkedFloat(std::sin(angle) * radius + f.centerY));
+    const std::int32_t x = toInt32(checkedFloat(cosine * radius + f.centerX));
+    const std::int32_t y = toInt32(checkedFloat(sine * radius + f.centerY));
     return {x, y};
 }
 
@@ -47,15 +47,23 @@ void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& f)
     const double offset = checkedFloat((f.rotationDegrees * kPi) / 180.0);
 
     std::array<QPoint, 4> previous;
+    double lastA = std::numeric_limits<double>::quiet_NaN();
+    double cosA = 0.0, sinA = 0.0;
     for (std::int64_t i = 1; i <= bound; ++i) {
         const double a = checkedFloat((double(i) * step) + offset);
         // Not (i - 1) * step: this grouping decides which pixel a petal ends on.
         const double b = checkedFloat(((double(i) * step) - step) + offset);
+        // b is usually the a of the petal before, to the bit: its sine is known.
+        const double cosB = b == lastA ? cosA : std::cos(b);
+        const double sinB = b == lastA ? sinA : std::sin(b);
+        cosA = std::cos(a);
+        sinA = std::sin(a);
+        lastA = a;
         const std::array<QPoint, 4> points = {
-            pointOnCircle(a, f.innerRadius, f),
-            pointOnCircle(a, f.outerRadius, f),
-            pointOnCircle(b, f.outerRadius, f),
-            pointOnCircle(b, f.innerRadius, f),
+            pointOnCircle(cosA, sinA, f.innerRadius, f),
+            pointOnCircle(cosA, sinA, f.outerRadius, f),
+            pointOnCircle(cosB, sinB, f.outerRadius, f),
+            pointOnCircle(cosB, sinB, f.innerRadius, f),
         };
         // A petal on the same four points as the one before changes no pixel.
         if (i == 1 || points != previous)
