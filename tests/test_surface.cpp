@@ -94,6 +94,7 @@ private slots:
     void bezierEndsExactlyOnItsEnds();
     void circleOutlineAndFill_data();
     void circleOutlineAndFill();
+    void circleFarAwayFollowsItsDefinition();
     void floodFill_data();
     void floodFill();
     void floodFillMatchesReferenceOnRandomWalls();
@@ -243,6 +244,30 @@ void TestSurface::circleOutlineAndFill()
     QImage image = blank(7, 7);
     drawCircle(image, QPoint(3, 3), radius, {2, kBorder}, filled ? std::optional(kFill) : std::nullopt);
     QCOMPARE(rowsOf(image), expected);
+}
+
+void TestSurface::circleFarAwayFollowsItsDefinition()
+{
+    // A centre two billion pixels away: the squares need more than 64 bits, and
+    // each pixel still takes the outline when r - 1 < d <= r + 1, the fill inside.
+    __extension__ typedef __int128 Wide;
+    const QPoint centre(-2'000'000'000, 10);
+    const int radius = 2'000'000'005;
+    QImage image = blank(12, 20);
+    drawCircle(image, centre, radius, {2, kBorder}, kFill);
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            const Wide dx = Wide(x) - centre.x(), dy = Wide(y) - centre.y();
+            const Wide d4 = 4 * (dx * dx + dy * dy);
+            const Wide inner = Wide(2LL * radius - 2) * (2LL * radius - 2);
+            const Wide outer = Wide(2LL * radius + 2) * (2LL * radius + 2);
+            const std::uint32_t expected = d4 > outer ? kBack : d4 > inner ? kBorder : kFill;
+            QCOMPARE(image.pixel(x, y), expected);
+        }
+    }
+    QCOMPARE(image.pixel(0, 10), kFill);
+    QCOMPARE(image.pixel(5, 10), kBorder);
+    QCOMPARE(image.pixel(11, 10), kBack);
 }
 
 void TestSurface::floodFill_data()

@@ -36,12 +36,15 @@ QRect penReach(long long left, long long top, long long right, long long bottom,
     return clipBox(left - before, top - before, right + after, bottom + after, image);
 }
 
+// Squares of radii near the 32-bit limit need more than 64 bits.
+__extension__ typedef __int128 Wide;
+
 // The largest dx with 4 dx^2 <= limit, or -1 when limit < 0.
-long long halfWidth(long long limit)
+long long halfWidth(Wide limit)
 {
     if (limit < 0)
         return -1;
-    const long long quarter = limit / 4;
+    const auto quarter = (long long)(limit / 4);
     auto root = (long long)std::sqrt(double(quarter));
     while (root * root > quarter)
         --root;
@@ -283,8 +286,8 @@ QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen,
     const long long w = penWidth(pen);
     const long long innerTwice = 2LL * radius - w;
     const long long outerTwice = 2LL * radius + w;
-    const long long outer2 = outerTwice * outerTwice;
-    const long long inner2 = innerTwice < 0 ? -1 : innerTwice * innerTwice;
+    const Wide outer2 = Wide(outerTwice) * outerTwice;
+    const Wide inner2 = innerTwice < 0 ? -1 : Wide(innerTwice) * innerTwice;
     const long long reachR = outerTwice / 2;
     const QRect box = clipBox((long long)centre.x() - reachR, (long long)centre.y() - reachR,
                               (long long)centre.x() + reachR, (long long)centre.y() + reachR, image);
@@ -296,7 +299,7 @@ QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen,
             fillRow(image, y, int(from), int(to), pixel);
     };
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        const long long dy = (long long)y - centre.y();
+        const Wide dy = (long long)y - centre.y();
         const long long outerReach = halfWidth(outer2 - 4 * dy * dy);
         if (outerReach < 0)
             continue;
