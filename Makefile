@@ -1,14 +1,20 @@
 # make        builds build/qimbora
 # make run    installs what is missing, builds and starts the toy
 # make test   installs what is missing (test tools too), builds and runs every test
+# make check  installs what is missing, runs every test under AddressSanitizer and
+#             UndefinedBehaviorSanitizer, and runs each fuzz target for FUZZ_SECONDS
 # make bench  installs what is missing, builds in Release and measures the hot paths
 
+SHELL := /bin/bash
 BUILD := build
+FUZZ_SECONDS := 30
+FUZZ_TARGETS := text_to_number paint_flower
 RUN_PACKAGES := g++ make cmake qt6-base-dev libgl-dev fonts-arphic-uming
 TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool imagemagick
+CHECK_PACKAGES := $(TEST_PACKAGES) clang libclang-rt-14-dev
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev libopencv-imgproc-dev python3
 
-.PHONY: all build run test bench deps test-deps bench-deps clean
+.PHONY: all build run test check bench deps test-deps check-deps bench-deps clean
 
 all: build
 
@@ -24,6 +30,9 @@ deps:
 test-deps:
 	scripts/install-deps.sh $(TEST_PACKAGES)
 
+check-deps:
+	scripts/install-deps.sh $(CHECK_PACKAGES)
+
 bench-deps:
 	scripts/install-deps.sh $(BENCH_PACKAGES)
 
@@ -34,6 +43,21 @@ run: deps
 test: test-deps
 	$(MAKE) build
 	cd $(BUILD) && ctest --output-on-failure
+
+check: check-deps
+	cmake -S . -B $(BUILD)/sanitize -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" -DQIMBORA_SANITIZE=ON
+	cmake --build $(BUILD)/sanitize -j2
+	cd $(BUILD)/sanitize && ctest --output-on-failure
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
+		-DQIMBORA_FUZZ=ON
+	cmake --build $(BUILD)/fuzz -j2 --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	for target in $(FUZZ_TARGETS); do \
+		mkdir -p $(BUILD)/fuzz/corpus/$$target; \
+		$(BUILD)/fuzz/fuzz/fuzz_$$target $(BUILD)/fuzz/corpus/$$target fuzz/corpus/$$target \
+			-max_total_time=$(FUZZ_SECONDS) -timeout=20 -artifact_prefix=$(BUILD)/fuzz/ -print_final_stats=1 \
+			2>&1 | grep -E '^(stat::number_of_executed_units|Done|==|SUMMARY)' || exit 1; \
+		test $${PIPESTATUS[0]} -eq 0 || exit 1; \
+	done
 
 bench: bench-deps
 	cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DQIMBORA_BENCH=ON

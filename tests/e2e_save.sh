@@ -12,8 +12,11 @@ Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 app=
 cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
+    if [ -n "$app" ]; then
+        kill "$app" 2>/dev/null || true
+        wait "$app" 2>/dev/null || true
+    fi
+    kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -23,7 +26,14 @@ for _ in $(seq 200); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep
 # The dialog opens in the working folder: an empty one, so typing completes nothing.
 (cd "$work" && exec "$prog") >/dev/null 2>&1 &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$app" --name '^Qimbora1\.0$' | head -n 1)
+window=
+for _ in $(seq 200); do
+    kill -0 "$app" 2>/dev/null || { echo "the program ended before its window showed"; exit 1; }
+    window=$(xdotool search --onlyvisible --pid "$app" --name '^Qimbora1\.0$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "the window did not show"; exit 1; }
 sleep 0.5
 xdotool mousemove --window "$window" 400 300 click 1   # a flower centred at canvas (398, 298)
 sleep 0.2
