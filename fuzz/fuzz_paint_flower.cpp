@@ -14,7 +14,7 @@ using namespace qimbora;
 
 namespace {
 
-constexpr int kMaxPetals = 4000; // keeps one input well under a second
+constexpr int kMaxPetals = 1000; // keeps one input to milliseconds
 
 std::int32_t take(const std::uint8_t*& data, std::size_t& size)
 {
