@@ -83,6 +83,9 @@ private slots:
     void closingTheWindowEndsTheProgram();
     void releaseNumbersAndPraises();
     void scrollBarSetsTheAngleWhenLetGo();
+    void accessibleNames_data();
+    void accessibleNames();
+    void comboBoxesFromTheKeyboard();
 
 private:
     template <typename T>
@@ -380,6 +383,45 @@ void TestForm1::scrollBarSetsTheAngleWhenLetGo()
     QCOMPARE(m_form->numberFont().rotation(), 1.0f);
     scroll->setSliderDown(false);
     QCOMPARE(m_form->numberFont().rotation(), 120.0f);
+}
+
+void TestForm1::accessibleNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("canvas") << "Pic" << "按一下画一朵花";
+    QTest::newRow("scroll bar") << "HScroll1" << "数字的角度";
+    QTest::newRow("petal count") << "Combo1" << "花瓣数量";
+    QTest::newRow("pattern") << "Combo2" << "花样";
+    QTest::newRow("one flower") << "Command1_0" << "一朵花";
+    QTest::newRow("ten flowers") << "Command1_1" << "十朵花";
+    QTest::newRow("new canvas") << "Command2" << "重画";
+    QTest::newRow("save") << "Command3" << "保存";
+    QTest::newRow("praise") << "Label1" << "表扬";
+}
+
+void TestForm1::accessibleNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, says);
+    QVERIFY(control<QWidget>(name.toLatin1().constData())->accessibleName().contains(says));
+}
+
+void TestForm1::comboBoxesFromTheKeyboard()
+{
+    // Tab from the new-canvas button into the petal count, type over it; then on
+    // to the pattern, whose text is selected on arrival too.
+    control<QWidget>("Command2")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    QCOMPARE(control<QComboBox>("Combo1")->currentText(), QStringLiteral("7"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+    QCOMPARE(control<QComboBox>("Combo2")->currentText(), QStringLiteral("12"));
+    QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, QPoint(402, 302));
+    QCOMPARE(m_random->draws, 8);
+    QVERIFY(m_report->messages.isEmpty());
 }
 
 QTEST_MAIN(TestForm1)

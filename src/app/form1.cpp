@@ -114,6 +114,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setAutoFillBackground(true);
     setColor(this, QPalette::Window, layout::kWindowBack);
     createControls();
+    nameForAssistiveTechnology();
     setTabOrder();
     Command1[0]->setFocus();
     Form_Load();
@@ -166,6 +167,21 @@ void Form1::createControls()
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     Label5 = makeCaption(this, "Label5", layout::kLabel5, QStringLiteral("© 2026 Qimbora\nqimbora.example"),
                          layout::kNoticeText);
+}
+
+void Form1::nameForAssistiveTechnology()
+{
+    Pic->setAccessibleName(QStringLiteral("画布：按一下画一朵花，松开数一数"));
+    Label1->setAccessibleName(QStringLiteral("表扬"));
+    Command1[0]->setAccessibleName(QStringLiteral("画一朵花"));
+    Command1[1]->setAccessibleName(QStringLiteral("画十朵花"));
+    HScroll1->setAccessibleName(QStringLiteral("数字的角度"));
+    Combo1->setAccessibleName(QStringLiteral("花瓣数量"));
+    Combo2->setAccessibleName(QStringLiteral("花样"));
+    Command2->setAccessibleName(QStringLiteral("重画：换一张新画布"));
+    Command3->setAccessibleName(QStringLiteral("保存：把画存成图片"));
+    Label2->setBuddy(Combo1);
+    Label3->setBuddy(Combo2);
 }
 
 void Form1::setTabOrder()

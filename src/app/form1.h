@@ -50,6 +50,7 @@ protected:
 
 private:
     void createControls();
+    void nameForAssistiveTechnology();
     void setTabOrder();
     void Form_Load();
     void Form_Resize();
