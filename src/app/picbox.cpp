@@ -43,6 +43,8 @@ void PicBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    // On a high-density screen each image pixel becomes a sharp block, never a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect area = event->rect() & contentsRect();
     painter.drawImage(area, m_canvas.image(), area.translated(-contentsRect().topLeft()));
 }

@@ -1,0 +1,80 @@
+// Run with QT_SCALE_FACTOR=2: the window scales, the canvas stays 1122 x 693
+// image pixels, each shown as a sharp 2 x 2 block.
+#include "app/error_report.h"
+#include "app/form1.h"
+#include "app/picbox.h"
+#include "export/save.h"
+#include "font/qt_font_service.h"
+#include "paint/flower.h"
+#include "paint/random.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace qimbora;
+
+namespace {
+
+class NoReport final : public ErrorReport {
+public:
+    void report(QWidget*, const QString& message) override { QFAIL(qPrintable(message)); }
+};
+
+class FixedDialog final : public SaveDialog {
+public:
+    void setFilter(const std::string&) override {}
+    void ShowSave() override {}
+    std::string fileName() const override { return path; }
+    std::string path;
+};
+
+} // namespace
+
+class TestHiDpi : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pressPaintsAtTheLogicalPosition();
+};
+
+void TestHiDpi::pressPaintsAtTheLogicalPosition()
+{
+    Pcg32 random;
+    NoReport report;
+    QtFontService fonts;
+    FixedDialog dialog;
+    Form1 form({random, report, fonts, dialog});
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.devicePixelRatio(), 2.0);
+    QCOMPARE(form.size(), QSize(1125, 756));
+
+    QTest::mousePress(&form.pic(), Qt::LeftButton, {}, QPoint(302, 202));
+    Canvas expected(QSize(1122, 693), rgbColor(0, 0, 64));
+    Pcg32 replay;
+    Pic_MouseDown({expected, replay, "22", "6"}, MouseButton::Left, 300, 200);
+    const QImage image = form.pic().canvas().image();
+    QCOMPARE(image.size(), QSize(1122, 693));
+    QCOMPARE(image, expected.image());
+
+    // Shown whole-number scaled without smoothing: every image pixel is a 2 x 2 block of itself.
+    const QImage shown = form.pic().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), QSize(2 * 1126, 2 * 697));
+    for (int y = 20; y < 380; ++y) {
+        for (int x = 120; x < 480; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            const int dx = 2 * (x + 2), dy = 2 * (y + 2);
+            QCOMPARE(shown.pixel(dx, dy), pixel);
+            QCOMPARE(shown.pixel(dx + 1, dy + 1), pixel);
+        }
+    }
+
+    QTemporaryDir folder;
+    dialog.path = folder.filePath(QStringLiteral("sharp.bmp")).toStdString();
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+    QCOMPARE(QImage(QString::fromStdString(dialog.path), "BMP").size(), QSize(1122, 693));
+}
+
+QTEST_MAIN(TestHiDpi)
+#include "test_hidpi.moc"
