@@ -4,17 +4,18 @@
 # make check  installs what is missing, runs every test under AddressSanitizer and
 #             UndefinedBehaviorSanitizer, and runs each fuzz target for FUZZ_SECONDS
 # make bench  installs what is missing, builds in Release and measures the hot paths
+# make package builds build/package/qimbora_VERSION_amd64.deb
 
 SHELL := /bin/bash
 BUILD := build
 FUZZ_SECONDS := 30
 FUZZ_TARGETS := text_to_number paint_flower
 RUN_PACKAGES := g++ make cmake qt6-base-dev libgl-dev fonts-arphic-uming
-TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool imagemagick
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool imagemagick desktop-file-utils appstream dpkg-dev
 CHECK_PACKAGES := $(TEST_PACKAGES) clang libclang-rt-14-dev
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev libopencv-imgproc-dev python3
 
-.PHONY: all build run test check bench deps test-deps check-deps bench-deps clean
+.PHONY: all build run test check bench package deps test-deps check-deps bench-deps package-deps clean
 
 all: build
 
@@ -32,6 +33,9 @@ test-deps:
 
 check-deps:
 	scripts/install-deps.sh $(CHECK_PACKAGES)
+
+package-deps:
+	scripts/install-deps.sh $(RUN_PACKAGES) dpkg-dev
 
 bench-deps:
 	scripts/install-deps.sh $(BENCH_PACKAGES)
@@ -66,6 +70,12 @@ bench: bench-deps
 		--benchmark_out=$(BUILD)/bench.json --benchmark_out_format=json
 	bench/report.py $(BUILD)/bench.json
 	bench/startup.sh $(BUILD)/bench/qimbora 5
+
+package: package-deps
+	cmake -S . -B $(BUILD)/package -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD)/package -j2 --target qimbora qimbora_icon_files
+	cd $(BUILD)/package && cpack -G DEB
+	@ls $(BUILD)/package/*.deb
 
 clean:
 	rm -rf $(BUILD)

@@ -1,17 +1,18 @@
 #include "icon.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 namespace qimbora {
 
-QIcon flowerIcon()
+QImage drawFlowerIcon(int size)
 {
-    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 32.0, size / 32.0);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(30, 80, 200));
     painter.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 7, 7);
@@ -28,8 +29,15 @@ QIcon flowerIcon()
     painter.drawPath(flower.simplified());
     painter.setBrush(Qt::white);
     painter.drawEllipse(QPointF(16, 16), 2.5, 2.5);
-    painter.end();
-    return QIcon(QPixmap::fromImage(image));
+    return image;
+}
+
+QIcon flowerIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(drawFlowerIcon(size)));
+    return icon;
 }
 
 } // namespace qimbora

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 
 namespace qimbora {
 
-// The window's icon, 32 x 32: a red five-petal flower outlined in white on a
-// blue square with curved corners.
+// The toy's icon at size x size pixels: a red five-petal flower outlined in
+// white on a blue square with curved corners, drawn on a 32 x 32 design.
+QImage drawFlowerIcon(int size);
+
+// The window's icon, the same drawing at the usual sizes.
 QIcon flowerIcon();
 
 } // namespace qimbora
