@@ -1,6 +1,7 @@
 // The toy's hot paths, each beside its floor or its peer where one exists.
 // Images are prepared outside the timed region.
 #include "app/error_report.h"
+#include "app/fonts.h"
 #include "app/form1.h"
 #include "app/picbox.h"
 #include "app/save_dialog.h"
@@ -136,14 +137,7 @@ void BM_PrintNumber(benchmark::State& state)
 {
     QtFontService fonts;
     Canvas canvas(kCanvas, kBack, &fonts);
-    auto numberFont = NumberingSetup(fonts, [] {
-        auto font = std::make_shared<StdFont>();
-        font->Name = "宋体";
-        font->Size = Currency::fromDouble(15.75);
-        font->setWeight(700);
-        font->Charset = 134;
-        return font;
-    }());
+    auto numberFont = NumberingSetup(fonts, canvasFont());
     HScroll1_Change(*numberFont, 45);
     Pcg32 random;
     std::int16_t count = 0;

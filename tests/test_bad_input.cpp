@@ -7,6 +7,7 @@
 #include "font/qt_font_service.h"
 #include "paint/flower.h"
 #include "paint/random.h"
+#include "app_support.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -17,22 +18,9 @@
 #include <QTest>
 
 using namespace qimbora;
+using testing::RecordingReport;
 
 namespace {
-
-class RecordingReport final : public ErrorReport {
-public:
-    void report(QWidget*, const QString& message) override { messages << message; }
-    QStringList messages;
-};
-
-class FakeDialog final : public SaveDialog {
-public:
-    void setFilter(const std::string&) override {}
-    void ShowSave() override {}
-    std::string fileName() const override { return answer; }
-    std::string answer;
-};
 
 // What a press should do: paint the flower that these texts paint, or raise this error.
 struct Outcome {
@@ -89,7 +77,7 @@ private:
     Pcg32 m_random;
     RecordingReport m_report;
     QtFontService m_fonts;
-    FakeDialog m_dialog;
+    testing::ScriptedDialog m_dialog;
     std::unique_ptr<Form1> m_form;
 };
 
@@ -189,7 +177,7 @@ void TestBadInput::savePaths()
     QFETCH(bool, saves);
     QTemporaryDir folder;
     const QString path = QDir::isAbsolutePath(name) ? name : folder.filePath(name);
-    m_dialog.answer = path.toStdString();
+    m_dialog.answers = {path.toStdString()};
     press();
     release();
     const QImage drawn = canvas();

@@ -1,5 +1,5 @@
 #include "common/convert.h"
-#include "common/runtime_error.h"
+#include "support.h"
 
 #include <QTest>
 
@@ -7,24 +7,9 @@
 #include <limits>
 
 using namespace qimbora;
+using testing::errorOf;
 
 Q_DECLARE_METATYPE(qimbora::ErrorKind)
-
-namespace {
-
-// The kind of error a call raises, or nothing.
-template <typename F>
-std::optional<ErrorKind> errorOf(F&& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.kind();
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 class TestConvert : public QObject {
     Q_OBJECT

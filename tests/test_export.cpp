@@ -8,6 +8,8 @@
 #include "font/qt_font_service.h"
 #include "paint/random.h"
 #include "surface/canvas.h"
+#include "app_support.h"
+#include "support.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -26,35 +28,11 @@
 #include <sys/resource.h>
 
 using namespace qimbora;
+using testing::errorOf;
+using testing::RecordingReport;
+using FakeDialog = testing::ScriptedDialog;
 
 namespace {
-
-// Answers every showing with the next scripted path ("" is a cancel).
-class FakeDialog final : public SaveDialog {
-public:
-    void setFilter(const std::string& filter) override { filters.push_back(filter); }
-    void ShowSave() override
-    {
-        ++showings;
-        m_fileName = answers.empty() ? std::string() : answers.front();
-        if (!answers.empty())
-            answers.erase(answers.begin());
-    }
-    std::string fileName() const override { return m_fileName; }
-
-    std::vector<std::string> answers;
-    std::vector<std::string> filters;
-    int showings = 0;
-
-private:
-    std::string m_fileName;
-};
-
-class RecordingReport final : public ErrorReport {
-public:
-    void report(QWidget*, const QString& message) override { messages << message; }
-    QStringList messages;
-};
 
 QImage gradient(int width, int height)
 {
@@ -78,17 +56,6 @@ QByteArray contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-template <typename F>
-std::optional<ErrorKind> errorOf(F&& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.kind();
-    }
-    return std::nullopt;
 }
 
 // Limits the size of files this process writes, for one scope.

@@ -1,6 +1,5 @@
-#include "common/runtime_error.h"
 #include "font/clogfont.h"
-#include "font/codepage.h"
+#include "support.h"
 
 #include <QTest>
 
@@ -10,6 +9,8 @@
 #include <vector>
 
 using namespace qimbora;
+using testing::errorOf;
+using testing::songFont;
 
 namespace {
 
@@ -70,27 +71,6 @@ public:
     int openContexts = 0;
     int misuse = 0;
 };
-
-StdFontRef songFont(double points = 15.75)
-{
-    auto font = std::make_shared<StdFont>();
-    font->Name = "宋体";
-    font->Size = Currency::fromDouble(points);
-    font->setWeight(700);
-    font->Charset = 134;
-    return font;
-}
-
-template <typename F>
-std::optional<ErrorKind> errorOf(F&& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.kind();
-    }
-    return std::nullopt;
-}
 
 QByteArray faceField(const LogFontRecord& record)
 {

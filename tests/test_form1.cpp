@@ -5,6 +5,8 @@
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "paint/random.h"
+#include "app_support.h"
+#include "support.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,25 +19,10 @@
 #include <QTest>
 
 using namespace qimbora;
+using testing::CountingRandom;
+using testing::RecordingReport;
 
 namespace {
-
-class CountingRandom final : public RandomSource {
-public:
-    float next() override
-    {
-        ++draws;
-        return generator.next();
-    }
-    Pcg32 generator;
-    int draws = 0;
-};
-
-class RecordingReport final : public ErrorReport {
-public:
-    void report(QWidget*, const QString& message) override { messages << message; }
-    QStringList messages;
-};
 
 // Collects the rectangles that a widget repaints.
 class PaintSpy : public QObject {

@@ -7,29 +7,13 @@
 #include "font/qt_font_service.h"
 #include "paint/flower.h"
 #include "paint/random.h"
+#include "app_support.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace qimbora;
-
-namespace {
-
-class NoReport final : public ErrorReport {
-public:
-    void report(QWidget*, const QString& message) override { QFAIL(qPrintable(message)); }
-};
-
-class FixedDialog final : public SaveDialog {
-public:
-    void setFilter(const std::string&) override {}
-    void ShowSave() override {}
-    std::string fileName() const override { return path; }
-    std::string path;
-};
-
-} // namespace
 
 class TestHiDpi : public QObject {
     Q_OBJECT
@@ -41,9 +25,9 @@ private slots:
 void TestHiDpi::pressPaintsAtTheLogicalPosition()
 {
     Pcg32 random;
-    NoReport report;
+    testing::RecordingReport report;
     QtFontService fonts;
-    FixedDialog dialog;
+    testing::ScriptedDialog dialog;
     Form1 form({random, report, fonts, dialog});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -71,9 +55,11 @@ void TestHiDpi::pressPaintsAtTheLogicalPosition()
     }
 
     QTemporaryDir folder;
-    dialog.path = folder.filePath(QStringLiteral("sharp.bmp")).toStdString();
+    const QString path = folder.filePath(QStringLiteral("sharp.bmp"));
+    dialog.answers = {path.toStdString()};
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
-    QCOMPARE(QImage(QString::fromStdString(dialog.path), "BMP").size(), QSize(1122, 693));
+    QCOMPARE(QImage(path, "BMP").size(), QSize(1122, 693));
+    QVERIFY(report.messages.isEmpty());
 }
 
 QTEST_MAIN(TestHiDpi)

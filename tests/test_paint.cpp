@@ -1,4 +1,3 @@
-#include "common/runtime_error.h"
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "paint/flower.h"
@@ -7,6 +6,7 @@
 #include "paint/random.h"
 #include "surface/canvas.h"
 #include "surface/raster.h"
+#include "support.h"
 
 #include <QTest>
 
@@ -15,6 +15,10 @@
 #include <vector>
 
 using namespace qimbora;
+using testing::CountingRandom;
+using testing::errorOf;
+using testing::ScriptedRandom;
+using testing::songFont;
 
 Q_DECLARE_METATYPE(qimbora::ErrorKind)
 
@@ -22,51 +26,6 @@ namespace {
 
 const Color kBack = rgbColor(0, 0, 64);
 const QSize kCanvasSize(1122, 693);
-
-// The program's generator, counting its draws.
-class CountingRandom final : public RandomSource {
-public:
-    float next() override
-    {
-        ++draws;
-        return generator.next();
-    }
-    Pcg32 generator;
-    int draws = 0;
-};
-
-// Hands out the given values in order; past the end the test fails.
-class ScriptedRandom final : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<float> values)
-        : m_values(std::move(values))
-    {
-    }
-    float next() override
-    {
-        if (m_used >= m_values.size()) {
-            QTest::qFail("more draws than scripted", __FILE__, __LINE__);
-            return 0.0f;
-        }
-        return m_values[m_used++];
-    }
-    std::size_t used() const { return m_used; }
-
-private:
-    std::vector<float> m_values;
-    std::size_t m_used = 0;
-};
-
-template <typename F>
-std::optional<ErrorKind> errorOf(F&& call)
-{
-    try {
-        call();
-    } catch (const RuntimeError& error) {
-        return error.kind();
-    }
-    return std::nullopt;
-}
 
 PaintContext contextFor(Canvas& canvas, RandomSource& random, std::string petals = "22",
                         std::string pattern = "6")
@@ -436,25 +395,11 @@ void TestPaint::generatorRepeatsItsSequence()
     QVERIFY(std::abs(sum / kDraws - 0.5) < 0.01);
 }
 
-namespace {
-
-StdFontRef canvasFont()
-{
-    auto font = std::make_shared<StdFont>();
-    font->Name = "宋体";
-    font->Size = Currency::fromDouble(15.75);
-    font->setWeight(700);
-    font->Charset = 134;
-    return font;
-}
-
-} // namespace
-
 void TestPaint::releasePrintsTheCountBesideThePointer()
 {
     QtFontService fonts;
     Canvas canvas(QSize(200, 100), kBack, &fonts);
-    canvas.setFont(canvasFont());
+    canvas.setFont(songFont());
     canvas.setForeColor(rgbColor(250, 120, 0));
     const auto numberFont = NumberingSetup(fonts, canvas.font());
     std::int16_t count = 0;
@@ -495,7 +440,7 @@ void TestPaint::praiseColour()
     QFETCH(int, color);
     QtFontService fonts;
     Canvas canvas(QSize(50, 50), kBack, &fonts);
-    const auto numberFont = NumberingSetup(fonts, canvasFont());
+    const auto numberFont = NumberingSetup(fonts, songFont());
     ScriptedRandom random({r1, r2, r3});
     std::int16_t count = 41;
     QCOMPARE(Pic_MouseUp(canvas, random, *numberFont, count, 25, 25).color, color);
@@ -505,7 +450,7 @@ void TestPaint::newCanvasRestartsTheCount()
 {
     QtFontService fonts;
     Canvas canvas(kCanvasSize, kBack, &fonts);
-    const auto numberFont = NumberingSetup(fonts, canvasFont());
+    const auto numberFont = NumberingSetup(fonts, songFont());
     CountingRandom random;
     const PaintContext context = contextFor(canvas, random);
     std::int16_t count = 0;
@@ -523,7 +468,7 @@ void TestPaint::countStopsAt32767()
 {
     QtFontService fonts;
     Canvas canvas(QSize(50, 50), kBack, &fonts);
-    const auto numberFont = NumberingSetup(fonts, canvasFont());
+    const auto numberFont = NumberingSetup(fonts, songFont());
     CountingRandom random;
     std::int16_t count = 32766;
     Pic_MouseUp(canvas, random, *numberFont, count, 25, 25);
@@ -539,7 +484,7 @@ void TestPaint::countStopsAt32767()
 void TestPaint::scrollBarTurnsLaterNumbers()
 {
     QtFontService fonts;
-    const auto numberFont = NumberingSetup(fonts, canvasFont());
+    const auto numberFont = NumberingSetup(fonts, songFont());
     QCOMPARE(numberFont->rotation(), 0.0f);
     const FontHandle upright = numberFont->handle();
     HScroll1_Change(*numberFont, 90);

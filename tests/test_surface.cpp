@@ -3,6 +3,7 @@
 #include "surface/canvas.h"
 #include "surface/floodfill.h"
 #include "surface/raster.h"
+#include "support.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -11,6 +12,7 @@
 
 using namespace qimbora;
 using namespace qimbora::raster;
+using testing::songFont;
 
 namespace {
 
@@ -382,16 +384,6 @@ void TestSurface::transparentFillStylePaintsNothing()
 
 namespace {
 
-StdFontRef smallSong()
-{
-    auto font = std::make_shared<StdFont>();
-    font->Name = "宋体";
-    font->Size = Currency::fromDouble(15.75);
-    font->setWeight(700);
-    font->Charset = 134;
-    return font;
-}
-
 // The smallest rectangle holding every pixel that is not the background.
 QRect inkOf(const QImage& image)
 {
@@ -410,7 +402,7 @@ QRect inkOf(const QImage& image)
 void TestSurface::printedTextIsExactInk()
 {
     Canvas canvas(QSize(120, 60), rgbColor(0, 0, 64));
-    canvas.setFont(smallSong());
+    canvas.setFont(songFont());
     canvas.setForeColor(0xFFFF);
     canvas.setCurrentX(10);
     canvas.setCurrentY(12);
@@ -444,7 +436,7 @@ void TestSurface::printRunsAlongTheBaselineAngle()
     QFETCH(float, rotation);
     QtFontService service;
     CLogFont numberFont(service);
-    numberFont.setLogFont(smallSong());
+    numberFont.setLogFont(songFont());
     numberFont.setRotation(rotation);
     Canvas canvas(QSize(200, 200), rgbColor(0, 0, 64), &service);
     canvas.setForeColor(0xFFFF);
@@ -456,7 +448,7 @@ void TestSurface::printRunsAlongTheBaselineAngle()
 
     Canvas upright(QSize(200, 200), rgbColor(0, 0, 64), &service);
     CLogFont uprightFont(service);
-    uprightFont.setLogFont(smallSong());
+    uprightFont.setLogFont(songFont());
     upright.setForeColor(0xFFFF);
     upright.selectObject(uprightFont.handle());
     upright.setCurrentX(100);
@@ -487,10 +479,10 @@ void TestSurface::selectObjectKeepsTheFontBefore()
 {
     QtFontService service;
     CLogFont numberFont(service);
-    numberFont.setLogFont(smallSong());
+    numberFont.setLogFont(songFont());
     numberFont.setRotation(45);
     Canvas canvas(QSize(100, 60), rgbColor(0, 0, 64), &service);
-    canvas.setFont(smallSong());
+    canvas.setFont(songFont());
     QCOMPARE(canvas.selectObject(numberFont.handle()), kCanvasOwnFont);
     // Handle 0 and handles nobody made change nothing.
     QCOMPARE(canvas.selectObject(0), FontHandle(0));
@@ -499,7 +491,7 @@ void TestSurface::selectObjectKeepsTheFontBefore()
 
     // Printing with handle 0 selected prints in the canvas's own font, upright.
     Canvas plain(QSize(100, 60), rgbColor(0, 0, 64), &service);
-    plain.setFont(smallSong());
+    plain.setFont(songFont());
     plain.setCurrentX(5);
     plain.setCurrentY(5);
     plain.print(7);

@@ -66,17 +66,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry
     return place(new QPushButton(text, parent), name, geometry);
 }
 
-// The canvas's font: what the numbers are printed in.
-StdFontRef canvasFont()
-{
-    auto font = std::make_shared<StdFont>();
-    font->Name = "宋体";
-    font->Size = Currency::fromDouble(layout::kPicFontPoints);
-    font->setWeight(700);
-    font->Charset = 134; // GB2312
-    return font;
-}
-
 QPushButton* makePurpleButton(QWidget* parent, const char* name, const QRect& geometry,
                               const QString& text)
 {

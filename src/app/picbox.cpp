@@ -54,13 +54,18 @@ QPointF PicBox::toCanvas(const QPointF& widgetPosition) const
     return widgetPosition - QPointF(contentsRect().topLeft());
 }
 
-void PicBox::mousePressEvent(QMouseEvent* event)
+void PicBox::forward(QMouseEvent* event, void (PicBox::*signal)(MouseButton, float, float))
 {
     const auto button = toMouseButton(event->button());
     if (!button)
         return;
     const QPointF at = toCanvas(event->position());
-    emit mouseDown(*button, float(at.x()), float(at.y()));
+    emit (this->*signal)(*button, float(at.x()), float(at.y()));
+}
+
+void PicBox::mousePressEvent(QMouseEvent* event)
+{
+    forward(event, &PicBox::mouseDown);
 }
 
 void PicBox::mouseDoubleClickEvent(QMouseEvent* event)
@@ -70,11 +75,7 @@ void PicBox::mouseDoubleClickEvent(QMouseEvent* event)
 
 void PicBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    const auto button = toMouseButton(event->button());
-    if (!button)
-        return;
-    const QPointF at = toCanvas(event->position());
-    emit mouseUp(*button, float(at.x()), float(at.y()));
+    forward(event, &PicBox::mouseUp);
 }
 
 void PraiseLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }

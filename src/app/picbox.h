@@ -35,6 +35,8 @@ protected:
 
 private:
     QPointF toCanvas(const QPointF& widgetPosition) const;
+    // Reports a press or release of a known button in canvas pixels.
+    void forward(QMouseEvent* event, void (PicBox::*signal)(MouseButton, float, float));
 
     Canvas m_canvas;
 };

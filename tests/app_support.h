@@ -1,0 +1,44 @@
+#pragma once
+
+// Fakes of the window's platform services.
+#include "app/error_report.h"
+#include "export/save.h"
+
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+namespace qimbora::testing {
+
+class RecordingReport final : public ErrorReport {
+public:
+    void report(QWidget*, const QString& message) override { messages << message; }
+    QStringList messages;
+};
+
+// Answers every showing with the next scripted path ("" is a cancel; so is
+// running out of answers) and records the filters it was given.
+class ScriptedDialog final : public SaveDialog {
+public:
+    void setFilter(const std::string& filter) override { filters.push_back(filter); }
+    void ShowSave() override
+    {
+        ++showings;
+        m_fileName.clear();
+        if (!answers.empty()) {
+            m_fileName = answers.front();
+            answers.erase(answers.begin());
+        }
+    }
+    std::string fileName() const override { return m_fileName; }
+
+    std::vector<std::string> answers;
+    std::vector<std::string> filters;
+    int showings = 0;
+
+private:
+    std::string m_fileName;
+};
+
+} // namespace qimbora::testing
