@@ -397,6 +397,21 @@ QRect inkOf(const QImage& image)
     return ink;
 }
 
+// " 888 " printed at (100, 100) in the song font turned by `rotation`.
+QImage printed(QtFontService& service, float rotation)
+{
+    CLogFont numberFont(service);
+    numberFont.setLogFont(songFont());
+    numberFont.setRotation(rotation);
+    Canvas canvas(QSize(200, 200), rgbColor(0, 0, 64), &service);
+    canvas.setForeColor(0xFFFF);
+    canvas.selectObject(numberFont.handle());
+    canvas.setCurrentX(100);
+    canvas.setCurrentY(100);
+    canvas.print(888);
+    return canvas.image();
+}
+
 } // namespace
 
 void TestSurface::printedTextIsExactInk()
@@ -435,32 +450,16 @@ void TestSurface::printRunsAlongTheBaselineAngle()
 {
     QFETCH(float, rotation);
     QtFontService service;
-    CLogFont numberFont(service);
-    numberFont.setLogFont(songFont());
-    numberFont.setRotation(rotation);
-    Canvas canvas(QSize(200, 200), rgbColor(0, 0, 64), &service);
-    canvas.setForeColor(0xFFFF);
-    canvas.selectObject(numberFont.handle());
-    canvas.setCurrentX(100);
-    canvas.setCurrentY(100);
-    canvas.print(888);
-    const QRect ink = inkOf(canvas.image());
-
-    Canvas upright(QSize(200, 200), rgbColor(0, 0, 64), &service);
-    CLogFont uprightFont(service);
-    uprightFont.setLogFont(songFont());
-    upright.setForeColor(0xFFFF);
-    upright.selectObject(uprightFont.handle());
-    upright.setCurrentX(100);
-    upright.setCurrentY(100);
-    upright.print(888);
-    const QRect uprightInk = inkOf(upright.image());
+    const QImage turned = printed(service, rotation);
+    const QImage upright = printed(service, 0);
+    const QRect ink = inkOf(turned);
+    const QRect uprightInk = inkOf(upright);
     QVERIFY(uprightInk.width() > uprightInk.height());
     QVERIFY(uprightInk.left() > 100 && uprightInk.top() >= 100);
 
     if (int(rotation) % 360 == 0) {
         // Whole turns print alike.
-        QCOMPARE(canvas.image(), upright.image());
+        QCOMPARE(turned, upright);
         return;
     }
     // At 90 degrees the text runs upwards from the position, its top to the left.
@@ -471,7 +470,7 @@ void TestSurface::printRunsAlongTheBaselineAngle()
     // Turned text is not anti-aliased either.
     for (int y = ink.top(); y <= ink.bottom(); ++y) {
         for (int x = ink.left(); x <= ink.right(); ++x)
-            QVERIFY(canvas.image().pixel(x, y) == kBack || canvas.image().pixel(x, y) == kBorder);
+            QVERIFY(turned.pixel(x, y) == kBack || turned.pixel(x, y) == kBorder);
     }
 }
 
