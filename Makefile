@@ -11,7 +11,7 @@ BUILD := build
 FUZZ_SECONDS := 30
 FUZZ_TARGETS := text_to_number paint_flower
 RUN_PACKAGES := g++ make cmake qt6-base-dev libgl-dev fonts-arphic-uming
-TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool imagemagick desktop-file-utils appstream dpkg-dev
+TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool imagemagick desktop-file-utils appstream dpkg-dev file
 CHECK_PACKAGES := $(TEST_PACKAGES) clang libclang-rt-14-dev
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev libopencv-imgproc-dev python3
 
@@ -35,7 +35,7 @@ check-deps:
 	scripts/install-deps.sh $(CHECK_PACKAGES)
 
 package-deps:
-	scripts/install-deps.sh $(RUN_PACKAGES) dpkg-dev
+	scripts/install-deps.sh $(RUN_PACKAGES) dpkg-dev file
 
 bench-deps:
 	scripts/install-deps.sh $(BENCH_PACKAGES)
