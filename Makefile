@@ -57,6 +57,7 @@ check: check-deps
 	cmake --build $(BUILD)/fuzz -j2 --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	for target in $(FUZZ_TARGETS); do \
 		mkdir -p $(BUILD)/fuzz/corpus/$$target; \
+		ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer \
 		$(BUILD)/fuzz/fuzz/fuzz_$$target $(BUILD)/fuzz/corpus/$$target fuzz/corpus/$$target \
 			-max_total_time=$(FUZZ_SECONDS) -timeout=20 -artifact_prefix=$(BUILD)/fuzz/ -print_final_stats=1 \
 			2>&1 | grep -E '^(stat::number_of_executed_units|Done|==|SUMMARY)' || exit 1; \
