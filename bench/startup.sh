@@ -5,14 +5,9 @@
 set -euo pipefail
 prog=$(realpath "$1")
 runs=${2:-5}
-for n in $(seq 300 399); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=:$n; break; }
-done
-Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=$disp
-for _ in $(seq 200); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
+source "$(dirname "$0")/../scripts/x-server.sh"
+trap stop_x_server EXIT
+start_x_server
 
 starts=() memories=()
 for _ in $(seq "$runs"); do

@@ -5,23 +5,18 @@
 set -euo pipefail
 prog=$(realpath "$1")
 work=$(mktemp -d)
-for n in $(seq 200 299); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { disp=:$n; break; }
-done
-Xvfb "$disp" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/../scripts/x-server.sh"
 app=
 cleanup() {
     if [ -n "$app" ]; then
         kill "$app" 2>/dev/null || true
         wait "$app" 2>/dev/null || true
     fi
-    kill "$xvfb" 2>/dev/null || true
+    stop_x_server
     rm -rf "$work"
 }
 trap cleanup EXIT
-export DISPLAY=$disp
-for _ in $(seq 200); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
+start_x_server
 
 # The dialog opens in the working folder: an empty one, so typing completes nothing.
 (cd "$work" && exec "$prog") >/dev/null 2>&1 &
