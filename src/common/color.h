@@ -24,9 +24,4 @@ constexpr std::uint32_t toPixel(Color c)
         | std::uint32_t(blueOf(c));
 }
 
-constexpr Color fromPixel(std::uint32_t pixel)
-{
-    return rgbColor(int((pixel >> 16) & 0xFF), int((pixel >> 8) & 0xFF), int(pixel & 0xFF));
-}
-
 } // namespace qimbora

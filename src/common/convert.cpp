@@ -109,14 +109,6 @@ std::int32_t toInt32(double value)
     return static_cast<std::int32_t>(rounded);
 }
 
-std::int16_t toInt16(double value)
-{
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= -32768.0 && rounded <= 32767.0))
-        throw RuntimeError(ErrorKind::Overflow);
-    return static_cast<std::int16_t>(rounded);
-}
-
 double checkedFloat(double value)
 {
     if (!std::isfinite(value))

@@ -10,9 +10,6 @@ namespace qimbora {
 // the value is not a number.
 std::int32_t toInt32(double value);
 
-// The same for the 16-bit counters of the window.
-std::int16_t toInt16(double value);
-
 // Passes a finished double expression through; throws RuntimeError(FloatingPoint)
 // when it became infinite or not a number (an invalid operation, a division by
 // zero or an overflow).

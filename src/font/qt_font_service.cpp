@@ -19,12 +19,6 @@ constexpr int kDefaultDpi = 96;
 constexpr int kDefaultPixelHeight = 16;
 constexpr int kLargestPixelHeight = 0x7FFF; // beyond this the raster engine draws nothing sensible
 
-QFont neverAntialiased(QFont font)
-{
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
-}
-
 } // namespace
 
 WindowHandle QtFontService::GetDesktopWindow()
@@ -77,7 +71,7 @@ FontHandle QtFontService::CreateFontIndirectA(const LogFontRecord& record)
     while (m_nextFont == 0 || m_fonts.count(m_nextFont))
         ++m_nextFont;
     const FontHandle handle = m_nextFont++;
-    m_fonts.emplace(handle, RealizedFont{neverAntialiased(font), record.lfEscapement / 10.0});
+    m_fonts.emplace(handle, RealizedFont{font, record.lfEscapement / 10.0});
     return handle;
 }
 
@@ -109,7 +103,7 @@ QFont toQFont(const StdFont& description)
     font.setItalic(description.Italic);
     font.setUnderline(description.Underline);
     font.setStrikeOut(description.Strikethrough);
-    return neverAntialiased(font);
+    return font;
 }
 
 } // namespace qimbora

@@ -29,8 +29,8 @@ public:
 // the cell height), weight, italic, underline and strike-out as given, the
 // face name read in the code page of the record's character set and mapped to
 // an installed face, the escapement as the baseline angle. Width, orientation,
-// precision, quality and pitch have no Qt counterpart and are not used; text
-// is never anti-aliased. The resolution is the primary screen's, 96 without one.
+// precision, quality and pitch have no Qt counterpart and are not used (the
+// canvas never anti-aliases text whatever the font asks). The resolution is the primary screen's, 96 without one.
 class QtFontService final : public FontService, public FontTable {
 public:
     WindowHandle GetDesktopWindow() override;
@@ -43,7 +43,6 @@ public:
     const RealizedFont* find(FontHandle font) const override;
 
     std::size_t liveFonts() const { return m_fonts.size(); }
-    std::size_t openContexts() const { return m_contexts.size(); }
 
 private:
     std::unordered_map<FontHandle, RealizedFont> m_fonts;
@@ -56,7 +55,7 @@ private:
 // Song-style (Ming) faces that Debian packages. Call once before fonts are used.
 void installSongSubstitutes();
 
-// The description as a Qt font at its size in points, never anti-aliased.
+// The description as a Qt font at its size in points.
 QFont toQFont(const StdFont& font);
 
 } // namespace qimbora
