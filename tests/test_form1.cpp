@@ -10,10 +10,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
 #include <QTest>
@@ -73,6 +75,8 @@ private slots:
     void accessibleNames_data();
     void accessibleNames();
     void comboBoxesFromTheKeyboard();
+    void golden_data();
+    void golden();
 
 private:
     template <typename T>
@@ -81,6 +85,7 @@ private:
         return m_form->findChild<T*>(QString::fromLatin1(name));
     }
     QImage canvasImage() const { return m_form->pic().canvas().image(); }
+    void perform(const QString& action);
 
     CountingRandom* m_random = nullptr;
     RecordingReport* m_report = nullptr;
@@ -409,6 +414,102 @@ void TestForm1::comboBoxesFromTheKeyboard()
     QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, QPoint(402, 302));
     QCOMPARE(m_random->draws, 8);
     QVERIFY(m_report->messages.isEmpty());
+}
+
+// A sequence of actions from the generator's fixed start -> the first 16 hex
+// digits of the SHA-1 of the canvas's pixels. Actions, separated by blanks:
+// petals=T and pattern=T type into the combo boxes, angle=N sets the scroll
+// bar, click(x,y) is a left press and release, down(x,y) and up(x,y) left
+// press and release alone, right(x,y) a right click, one, ten and new the
+// buttons. Positions are in the canvas control, frame included.
+// A row that changes on purpose: check the image the failure writes, then copy
+// the printed hash into the row.
+void TestForm1::golden_data()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("hash");
+    QTest::newRow("22 petals, pattern 6") << "click(400,300)" << "65a5e5cb69ea3ec5";
+    QTest::newRow("pattern 2 fills the flower") << "pattern=2 click(400,300)" << "57951c3147ff2b70";
+    QTest::newRow("pattern 12") << "pattern=12 click(400,300)" << "259fbdda44ffd584";
+    QTest::newRow("spoke: 3 petals, pattern 6") << "petals=3 click(400,300)" << "a9e9492a624e2d04";
+    QTest::newRow("three positions: 9 petals") << "petals=9 click(400,300)" << "64e9cc754b6fbbcb";
+    QTest::newRow("0 petals paints 9") << "petals=0 click(400,300)" << "64e9cc754b6fbbcb";
+    QTest::newRow("1 petal paints 9") << "petals=1 click(400,300)" << "64e9cc754b6fbbcb";
+    QTest::newRow("2 petals") << "petals=2 pattern=2 click(400,300)" << "2aceb6a3bb0c8228";
+    QTest::newRow("100 petals") << "petals=100 click(400,300)" << "7f7d618f6070614b";
+    QTest::newRow("pattern 0: a spoke") << "pattern=0 click(400,300)" << "a9e9492a624e2d04";
+    QTest::newRow("number at 45 degrees") << "angle=45 down(300,300) up(600,400)" << "81ae2d0852889043";
+    QTest::newRow("number at 90 degrees") << "angle=90 down(300,300) up(600,400)" << "379f547213b7175a";
+    QTest::newRow("number at 180 degrees") << "angle=180 down(300,300) up(600,400)" << "dc48ac97894a4379";
+    QTest::newRow("number where released") << "down(300,300) up(600,400)" << "23fe7ff79d8f7eab";
+    QTest::newRow("number before any flower") << "right(500,300)" << "65386c7dfa6f50c7";
+    QTest::newRow("counts on: 1, 2, 3") << "click(200,200) click(500,300) click(800,500)" << "87531799b0eadd87";
+    QTest::newRow("flowers on the canvas edge") << "click(2,2) click(1123,694)" << "bf4057f16fcef66b";
+    QTest::newRow("one flower") << "one" << "8c85b7ddbc06509d";
+    QTest::newRow("ten flowers") << "ten" << "21c1d13b439f5c29";
+    QTest::newRow("new canvas, numbering from 1") << "click(300,300) new click(600,300)" << "73c040e889703f22";
+}
+
+void TestForm1::perform(const QString& action)
+{
+    QWidget* pic = &m_form->pic();
+    const qsizetype open = action.indexOf(QLatin1Char('('));
+    if (open > 0) {
+        const QStringList xy = action.mid(open + 1).chopped(1).split(QLatin1Char(','));
+        const QPoint at(xy[0].toInt(), xy[1].toInt());
+        const QString verb = action.left(open);
+        if (verb == QLatin1String("click"))
+            QTest::mouseClick(pic, Qt::LeftButton, {}, at);
+        else if (verb == QLatin1String("down"))
+            QTest::mousePress(pic, Qt::LeftButton, {}, at);
+        else if (verb == QLatin1String("up"))
+            QTest::mouseRelease(pic, Qt::LeftButton, {}, at);
+        else if (verb == QLatin1String("right"))
+            QTest::mouseClick(pic, Qt::RightButton, {}, at);
+        else
+            QFAIL(qPrintable(action));
+        return;
+    }
+    const QStringList setting = action.split(QLatin1Char('='));
+    if (setting.size() == 2) {
+        if (setting[0] == QLatin1String("petals"))
+            control<QComboBox>("Combo1")->setEditText(setting[1]);
+        else if (setting[0] == QLatin1String("pattern"))
+            control<QComboBox>("Combo2")->setEditText(setting[1]);
+        else if (setting[0] == QLatin1String("angle"))
+            control<QScrollBar>("HScroll1")->setValue(setting[1].toInt());
+        else
+            QFAIL(qPrintable(action));
+        return;
+    }
+    const char* button = action == QLatin1String("one") ? "Command1_0"
+        : action == QLatin1String("ten")                 ? "Command1_1"
+        : action == QLatin1String("new")                 ? "Command2"
+                                                         : nullptr;
+    QVERIFY2(button, qPrintable(action));
+    QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+}
+
+void TestForm1::golden()
+{
+    QFETCH(QString, actions);
+    QFETCH(QString, hash);
+    for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        perform(action);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QVERIFY(m_report->messages.isEmpty());
+    const QImage image = canvasImage();
+    const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    const QString actual = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(16));
+    if (actual == hash)
+        return;
+    const QString saved = QCoreApplication::applicationDirPath() + QStringLiteral("/golden-")
+        + QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"))
+        + QStringLiteral(".png");
+    image.save(saved);
+    QFAIL(qPrintable(QStringLiteral("canvas hash %1, expected %2; the canvas is in %3").arg(actual, hash, saved)));
 }
 
 QTEST_MAIN(TestForm1)
