@@ -13,6 +13,9 @@ constexpr Color rgbColor(int red, int green, int blue)
     return red + 256 * green + 65536 * blue;
 }
 
+constexpr Color kYellow = rgbColor(255, 255, 0);
+constexpr Color kRed = rgbColor(255, 0, 0);
+
 constexpr int redOf(Color c) { return c & 0xFF; }
 constexpr int greenOf(Color c) { return (c >> 8) & 0xFF; }
 constexpr int blueOf(Color c) { return (c >> 16) & 0xFF; }

@@ -6,10 +6,6 @@
 #include <cmath>
 #include <limits>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace qimbora {
 
 namespace {
@@ -98,11 +94,8 @@ bool isTooLarge(std::string_view s, const NumberShape& shape)
 
 std::int32_t toInt32(double value)
 {
-#ifdef __SSE2__
-    // Inside the range the processor's conversion rounds halves to even itself.
     if (std::fabs(value) < 2147483647.0)
-        return _mm_cvtsd_si32(_mm_set_sd(value));
-#endif
+        return roundHalfEven(value);
     const double rounded = std::nearbyint(value);
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
         throw RuntimeError(ErrorKind::Overflow);

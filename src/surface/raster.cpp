@@ -1,12 +1,10 @@
-#include "raster.h"
+#include "surface/raster.h"
+
+#include "common/convert.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 namespace qimbora::raster {
 
@@ -66,13 +64,14 @@ void fillRow(QImage& image, int y, int left, int right, std::uint32_t pixel)
     std::fill(row + left, row + right + 1, pixel);
 }
 
-// Stamps the pen square; the common case, a square wholly on the image, writes
-// straight into the rows.
-class Stamper {
+// Whether a pen square may reach beyond the image.
+enum class Clipping { None, ToImage };
+
+// Stamps the pen square, writing straight into the rows.
+class PenStamp {
 public:
-    Stamper(QImage& image, const Pen& pen)
-        : m_image(image)
-        , m_bits(reinterpret_cast<std::uint32_t*>(image.bits()))
+    PenStamp(QImage& image, const Pen& pen)
+        : m_bits(reinterpret_cast<std::uint32_t*>(image.bits()))
         , m_stride(image.bytesPerLine() / 4)
         , m_imageWidth(image.width())
         , m_imageHeight(image.height())
@@ -80,29 +79,33 @@ public:
         , m_before(m_width / 2)
         , m_pixel(pen.pixel)
     {
+        Q_ASSERT(image.format() == QImage::Format_RGB32);
     }
 
-    int width() const { return m_width; }
-
-    void operator()(long long x, long long y) const
+    // The square whose centre pixel is (x, y). With Clipping::None the caller
+    // knows that it lies wholly on the image.
+    template <Clipping clipping>
+    void at(long long x, long long y) const
     {
-        const long long left = x - m_before;
-        const long long top = y - m_before;
-        if (left >= 0 && top >= 0 && left + m_width <= m_imageWidth && top + m_width <= m_imageHeight) {
-            std::uint32_t* row = m_bits + m_stride * top + left;
-            if (m_width == 2) { // the flower's pen
-                row[0] = row[1] = row[m_stride] = row[m_stride + 1] = m_pixel;
+        long long left = x - m_before;
+        long long top = y - m_before;
+        long long right = left + m_width - 1;
+        long long bottom = top + m_width - 1;
+        if constexpr (clipping == Clipping::ToImage) {
+            left = std::max(left, 0LL);
+            top = std::max(top, 0LL);
+            right = std::min<long long>(right, m_imageWidth - 1);
+            bottom = std::min<long long>(bottom, m_imageHeight - 1);
+            if (left > right || top > bottom)
                 return;
-            }
-            for (int r = 0; r < m_width; ++r, row += m_stride) {
-                for (int c = 0; c < m_width; ++c)
-                    row[c] = m_pixel;
-            }
+        }
+        std::uint32_t* row = m_bits + m_stride * top + left;
+        if (m_width == 2 && clipping == Clipping::None) { // the flower's pen
+            row[0] = row[1] = row[m_stride] = row[m_stride + 1] = m_pixel;
             return;
         }
-        const QRect square = clipBox(left, top, left + m_width - 1, top + m_width - 1, m_image);
-        for (int r = square.top(); r <= square.bottom(); ++r)
-            fillRow(m_image, r, square.left(), square.right(), m_pixel);
+        for (long long r = top; r <= bottom; ++r, row += m_stride)
+            std::fill(row, row + (right - left + 1), m_pixel);
     }
 
     // The line from p0 to p1: at step k along the longer axis the minor offset is
@@ -113,84 +116,62 @@ public:
         const long long dx = (long long)p1.x() - p0.x();
         const long long dy = (long long)p1.y() - p0.y();
         const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+        Walk walk;
         const long long major = xMajor ? dx : dy;
-        const long long minor = xMajor ? dy : dx;
-        const long long steps = std::llabs(major);
-        const int direction = major < 0 ? -1 : 1;
-        const long long majorStart = xMajor ? p0.x() : p0.y();
-        const long long minorStart = xMajor ? p0.y() : p0.x();
+        walk.minor = xMajor ? dy : dx;
+        walk.steps = std::llabs(major);
+        walk.direction = major < 0 ? -1 : 1;
+        walk.majorStart = xMajor ? p0.x() : p0.y();
+        walk.minorStart = xMajor ? p0.y() : p0.x();
 
         const long long lo = -(m_width - 1 - m_before);
         const long long hi = (xMajor ? m_imageWidth : m_imageHeight) - 1 + m_before;
-        const long long first = std::max(direction > 0 ? lo - majorStart : majorStart - hi, 0LL);
-        const long long last = std::min(direction > 0 ? hi - majorStart : majorStart - lo, steps);
-        if (first > last)
+        walk.first = std::max(walk.direction > 0 ? lo - walk.majorStart : walk.majorStart - hi, 0LL);
+        walk.last = std::min(walk.direction > 0 ? hi - walk.majorStart : walk.majorStart - lo, walk.steps);
+        if (walk.first > walk.last)
             return;
-
-        const long long denominator = 2 * std::max(steps, 1LL);
-        if (whollyInside(p0, p1)) {
-            walkInside(p0, xMajor, direction, steps, 2 * minor, denominator);
-            return;
-        }
-        const long long numerator = 2 * first * minor + steps;
-        long long offset = first == 0 ? 0 : floorDiv(numerator, denominator);
-        long long remainder = numerator - offset * denominator;
-        if (xMajor)
-            walk(first, last, majorStart, minorStart, direction, 2 * minor, denominator, offset, remainder,
-                 [this](long long m, long long n) { (*this)(m, n); });
+        // Both ends wholly on the image: so is every square between them.
+        if (holdsSquareAt(p0) && holdsSquareAt(p1))
+            run<Clipping::None>(walk, xMajor);
         else
-            walk(first, last, majorStart, minorStart, direction, 2 * minor, denominator, offset, remainder,
-                 [this](long long m, long long n) { (*this)(n, m); });
+            run<Clipping::ToImage>(walk, xMajor);
     }
 
 private:
-    bool wholeSquareAt(long long x, long long y) const
+    // A Bresenham walk along the major axis from step `first` to `last`.
+    struct Walk {
+        long long majorStart, minorStart, minor, steps, first, last;
+        int direction;
+    };
+
+    bool holdsSquareAt(QPoint p) const
     {
-        return x - m_before >= 0 && y - m_before >= 0 && x - m_before + m_width <= m_imageWidth
-            && y - m_before + m_width <= m_imageHeight;
+        const long long left = (long long)p.x() - m_before;
+        const long long top = (long long)p.y() - m_before;
+        return left >= 0 && top >= 0 && left + m_width <= m_imageWidth && top + m_width <= m_imageHeight;
     }
 
-    bool whollyInside(QPoint p0, QPoint p1) const
+    template <Clipping clipping>
+    void run(const Walk& walk, bool xMajor) const
     {
-        return wholeSquareAt(p0.x(), p0.y()) && wholeSquareAt(p1.x(), p1.y());
-    }
-
-    // The same walk with no clipping: a pointer steps along the major axis and
-    // across the minor one when the carried rounding says so.
-    void walkInside(QPoint p0, bool xMajor, int direction, long long steps, long long rise,
-                    long long denominator) const
-    {
-        std::uint32_t* at = m_bits + m_stride * (p0.y() - m_before) + (p0.x() - m_before);
-        const qsizetype majorStep = xMajor ? direction : direction * m_stride;
-        const qsizetype minorStep = xMajor ? m_stride : 1;
-        long long remainder = steps;
-        for (long long k = 0; k <= steps; ++k) {
-            if (m_width == 2) {
-                at[0] = at[1] = at[m_stride] = at[m_stride + 1] = m_pixel;
-            } else {
-                for (int r = 0; r < m_width; ++r) {
-                    for (int c = 0; c < m_width; ++c)
-                        at[r * m_stride + c] = m_pixel;
-                }
-            }
-            at += majorStep;
-            remainder += rise;
-            if (remainder >= denominator) {
-                remainder -= denominator;
-                at += minorStep;
-            } else if (remainder < 0) {
-                remainder += denominator;
-                at -= minorStep;
-            }
-        }
+        if (xMajor)
+            steps(walk, [this](long long m, long long n) { at<clipping>(m, n); });
+        else
+            steps(walk, [this](long long m, long long n) { at<clipping>(n, m); });
     }
 
     template <typename Stamp>
-    static void walk(long long first, long long last, long long majorStart, long long minorStart, int direction,
-                     long long rise, long long denominator, long long offset, long long remainder, Stamp stamp)
+    static void steps(const Walk& walk, Stamp stamp)
     {
-        for (long long k = first; k <= last; ++k) {
-            stamp(majorStart + direction * k, minorStart + offset);
+        // The offset is floor((2 k minor + steps) / (2 steps)); the remainder
+        // carries the fraction from one step to the next.
+        const long long rise = 2 * walk.minor;
+        const long long denominator = 2 * std::max(walk.steps, 1LL);
+        const long long numerator = walk.first * rise + walk.steps;
+        long long offset = walk.first == 0 ? 0 : floorDiv(numerator, denominator);
+        long long remainder = numerator - offset * denominator;
+        for (long long k = walk.first; k <= walk.last; ++k) {
+            stamp(walk.majorStart + walk.direction * k, walk.minorStart + offset);
             remainder += rise;
             if (remainder >= denominator) {
                 remainder -= denominator;
@@ -202,7 +183,6 @@ private:
         }
     }
 
-    QImage& m_image;
     std::uint32_t* m_bits;
     qsizetype m_stride;
     int m_imageWidth;
@@ -212,21 +192,11 @@ private:
     std::uint32_t m_pixel;
 };
 
-// The nearest whole pixel, halves to even, without a library call.
-int roundToPixel(double v)
-{
-#ifdef __SSE2__
-    return _mm_cvtsd_si32(_mm_set_sd(v));
-#else
-    return int(std::nearbyint(v));
-#endif
-}
-
 } // namespace
 
 QRect stampPen(QImage& image, QPoint at, const Pen& pen)
 {
-    Stamper(image, pen)(at.x(), at.y());
+    PenStamp(image, pen).at<Clipping::ToImage>(at.x(), at.y());
     return penReach(at.x(), at.y(), at.x(), at.y(), penWidth(pen), image);
 }
 
@@ -236,7 +206,7 @@ QRect drawLine(QImage& image, QPoint p0, QPoint p1, const Pen& pen)
                                  std::max(p0.x(), p1.x()), std::max(p0.y(), p1.y()), penWidth(pen), image);
     if (reach.isEmpty())
         return {};
-    Stamper(image, pen).line(p0, p1);
+    PenStamp(image, pen).line(p0, p1);
     return reach;
 }
 
@@ -260,7 +230,7 @@ QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen)
         polygon += std::hypot(double(p[i + 1].x()) - p[i].x(), double(p[i + 1].y()) - p[i].y());
     const int chords = int(std::clamp(std::ceil(polygon / 6.0), 1.0, 1024.0));
 
-    const Stamper stamper(image, pen);
+    const PenStamp stamper(image, pen);
     QPoint from = p[0];
     for (int i = 1; i <= chords; ++i) {
         QPoint to = p[3];
@@ -268,8 +238,8 @@ QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen)
             const double t = double(i) / chords;
             const double s = 1.0 - t;
             const double a = s * s * s, b = 3 * s * s * t, c = 3 * s * t * t, d = t * t * t;
-            to = QPoint(roundToPixel(a * p[0].x() + b * p[1].x() + c * p[2].x() + d * p[3].x()),
-                        roundToPixel(a * p[0].y() + b * p[1].y() + c * p[2].y() + d * p[3].y()));
+            to = QPoint(roundHalfEven(a * p[0].x() + b * p[1].x() + c * p[2].x() + d * p[3].x()),
+                        roundHalfEven(a * p[0].y() + b * p[1].y() + c * p[2].y() + d * p[3].y()));
         }
         stamper.line(from, to);
         from = to;
@@ -280,6 +250,7 @@ QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen)
 QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen,
                  std::optional<std::uint32_t> fill)
 {
+    Q_ASSERT(image.format() == QImage::Format_RGB32);
     if (radius < 0)
         return {};
     // Compared in halves of a pixel, squared: 4 d^2 against (2r -+ w)^2.

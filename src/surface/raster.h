@@ -25,8 +25,8 @@ struct Pen {
 QRect stampPen(QImage& image, QPoint at, const Pen& pen);
 
 // The line from p0 to p1, both ends included: for every step along the longer
-// axis the pixel nearest to the exact line (halves away from p0's side rounded
-// up), with the pen stamped on it. Consecutive pixels are 8-connected, so the
+// axis the pixel nearest to the exact line (where two are equally near, the one
+// with the larger coordinate across), with the pen stamped on it. Consecutive pixels are 8-connected, so the
 // line parts a 4-connected fill even at width 1.
 QRect drawLine(QImage& image, QPoint p0, QPoint p1, const Pen& pen);
 
