@@ -1,4 +1,4 @@
-#include "floodfill.h"
+#include "surface/floodfill.h"
 
 #include <algorithm>
 #include <vector>
@@ -26,7 +26,17 @@ struct Span {
     int right; // inclusive
 };
 
-// The inner loops test and write eight or four pixels per step where they can.
+// The inner loops test and write four or eight pixels per step where they can.
+#ifdef __SSE2__
+// One bit per byte of the four pixels at `at` that equal the wall: 0 when none
+// does, 0xFFFF when all do.
+int wallMask(const std::uint32_t* at, __m128i wall)
+{
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), wall));
+}
+
+void storeFour(std::uint32_t* at, __m128i wall) { _mm_storeu_si128(reinterpret_cast<__m128i*>(at), wall); }
+#endif
 
 // Paints border over row[x..] up to the first border pixel or `end`; returns
 // that position.
@@ -34,20 +44,12 @@ int paintRight(std::uint32_t* row, int x, int end, std::uint32_t border)
 {
 #ifdef __SSE2__
     const __m128i wall = _mm_set1_epi32(int(border));
-    for (; x + 8 <= end; x += 8) {
-        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
-        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x + 4));
-        if (_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi32(low, wall), _mm_cmpeq_epi32(high, wall))) != 0)
-            break;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x), wall);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x + 4), wall);
+    for (; x + 8 <= end && (wallMask(row + x, wall) | wallMask(row + x + 4, wall)) == 0; x += 8) {
+        storeFour(row + x, wall);
+        storeFour(row + x + 4, wall);
     }
-    for (; x + 4 <= end; x += 4) {
-        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, wall)) != 0)
-            break;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x), wall);
-    }
+    for (; x + 4 <= end && wallMask(row + x, wall) == 0; x += 4)
+        storeFour(row + x, wall);
 #endif
     for (; x < end && row[x] != border; ++x)
         row[x] = border;
@@ -60,12 +62,8 @@ int paintLeft(std::uint32_t* row, int x, std::uint32_t border)
 {
 #ifdef __SSE2__
     const __m128i wall = _mm_set1_epi32(int(border));
-    for (; x >= 3; x -= 4) {
-        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x - 3));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, wall)) != 0)
-            break;
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x - 3), wall);
-    }
+    for (; x >= 3 && wallMask(row + x - 3, wall) == 0; x -= 4)
+        storeFour(row + x - 3, wall);
 #endif
     for (; x >= 0 && row[x] != border; --x)
         row[x] = border;
@@ -77,11 +75,8 @@ int skipBorder(const std::uint32_t* row, int x, int last, std::uint32_t border)
 {
 #ifdef __SSE2__
     const __m128i wall = _mm_set1_epi32(int(border));
-    for (; x + 3 <= last; x += 4) {
-        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi32(four, wall)) != 0xFFFF)
-            break;
-    }
+    while (x + 3 <= last && wallMask(row + x, wall) == 0xFFFF)
+        x += 4;
 #endif
     while (x <= last && row[x] == border)
         ++x;
@@ -92,6 +87,7 @@ int skipBorder(const std::uint32_t* row, int x, int last, std::uint32_t border)
 
 QRect floodFill(QImage& image, QPoint seed, std::uint32_t border, std::uint32_t fill)
 {
+    Q_ASSERT(image.format() == QImage::Format_RGB32);
     if (!image.rect().contains(seed))
         return {};
     const int width = image.width();
