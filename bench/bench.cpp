@@ -10,6 +10,7 @@
 #include "font/qt_font_service.h"
 #include "paint/flower.h"
 #include "paint/new_canvas.h"
+#include "paint/place.h"
 #include "paint/numbering.h"
 #include "paint/random.h"
 #include "surface/canvas.h"

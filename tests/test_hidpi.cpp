@@ -6,6 +6,7 @@
 #include "export/save.h"
 #include "font/qt_font_service.h"
 #include "paint/flower.h"
+#include "paint/place.h"
 #include "paint/random.h"
 #include "app_support.h"
 

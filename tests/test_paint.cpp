@@ -3,6 +3,7 @@
 #include "paint/flower.h"
 #include "paint/numbering.h"
 #include "paint/new_canvas.h"
+#include "paint/place.h"
 #include "paint/random.h"
 #include "surface/canvas.h"
 #include "surface/raster.h"

@@ -1,6 +1,6 @@
-#include "error_report.h"
+#include "app/error_report.h"
 
-#include "../common/runtime_error.h"
+#include "common/runtime_error.h"
 
 #include <QMessageBox>
 

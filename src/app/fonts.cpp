@@ -1,6 +1,6 @@
-#include "fonts.h"
+#include "app/fonts.h"
 
-#include "layout.h"
+#include "app/layout.h"
 
 namespace qimbora {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../font/std_font.h"
+#include "font/std_font.h"
 
 #include <QFont>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../paint/flower.h"
+#include "paint/context.h"
 
 #include <QWidget>
 

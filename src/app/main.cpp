@@ -1,8 +1,8 @@
-#include "../font/qt_font_service.h"
-#include "../paint/random.h"
-#include "error_report.h"
-#include "form1.h"
-#include "save_dialog.h"
+#include "font/qt_font_service.h"
+#include "paint/random.h"
+#include "app/error_report.h"
+#include "app/form1.h"
+#include "app/save_dialog.h"
 
 #include <QApplication>
 

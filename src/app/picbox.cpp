@@ -1,6 +1,6 @@
-#include "picbox.h"
+#include "app/picbox.h"
 
-#include "layout.h"
+#include "app/layout.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

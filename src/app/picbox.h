@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../paint/flower.h"
-#include "../surface/canvas.h"
+#include "paint/context.h"
+#include "surface/canvas.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "save_dialog.h"
+#include "app/save_dialog.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../export/save.h"
+#include "export/save.h"
 
 #include <QString>
 

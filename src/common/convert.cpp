@@ -1,6 +1,6 @@
-#include "convert.h"
+#include "common/convert.h"
 
-#include "runtime_error.h"
+#include "common/runtime_error.h"
 
 #include <charconv>
 #include <cmath>

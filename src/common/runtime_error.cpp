@@ -1,4 +1,4 @@
-#include "runtime_error.h"
+#include "common/runtime_error.h"
 
 namespace qimbora {
 

@@ -1,4 +1,4 @@
-#include "bmp.h"
+#include "export/bmp.h"
 
 #include <cstdint>
 

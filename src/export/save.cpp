@@ -1,8 +1,8 @@
-#include "save.h"
+#include "export/save.h"
 
-#include "../common/runtime_error.h"
-#include "../surface/canvas.h"
-#include "bmp.h"
+#include "common/runtime_error.h"
+#include "surface/canvas.h"
+#include "export/bmp.h"
 
 #include <QSaveFile>
 

@@ -1,8 +1,8 @@
-#include "clogfont.h"
+#include "font/clogfont.h"
 
-#include "../common/convert.h"
-#include "../common/runtime_error.h"
-#include "codepage.h"
+#include "common/convert.h"
+#include "common/runtime_error.h"
+#include "font/codepage.h"
 
 #include <cstring>
 #include <limits>

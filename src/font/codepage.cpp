@@ -1,4 +1,4 @@
-#include "codepage.h"
+#include "font/codepage.h"
 
 #include <iconv.h>
 

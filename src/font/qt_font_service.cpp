@@ -1,6 +1,6 @@
-#include "qt_font_service.h"
+#include "font/qt_font_service.h"
 
-#include "codepage.h"
+#include "font/codepage.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

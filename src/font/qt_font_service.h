@@ -1,7 +1,7 @@
 #pragma once
 
-#include "font_service.h"
-#include "std_font.h"
+#include "font/font_service.h"
+#include "font/std_font.h"
 
 #include <QFont>
 

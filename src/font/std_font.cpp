@@ -1,6 +1,6 @@
-#include "std_font.h"
+#include "font/std_font.h"
 
-#include "../common/runtime_error.h"
+#include "common/runtime_error.h"
 
 #include <cmath>
 

@@ -1,9 +1,8 @@
-#include "flower.h"
+#include "paint/flower.h"
 
-#include "../common/convert.h"
-#include "../common/runtime_error.h"
-#include "../surface/canvas.h"
-#include "random.h"
+#include "common/convert.h"
+#include "common/runtime_error.h"
+#include "surface/canvas.h"
 
 #include <array>
 #include <cmath>
@@ -29,9 +28,9 @@ QPoint pointOnCircle(double cosine, double sine, std::int32_t radius, const Flow
 void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& f)
 {
     if (f.petalColor == 0)
-        f.petalColor = 0xFFFF;
+        f.petalColor = kYellow;
     if (f.centerColor == 0)
-        f.centerColor = 0xFF;
+        f.centerColor = kRed;
     canvas.setDrawWidth(2);
     canvas.setFillStyle(FillStyle::Solid);
     canvas.setFillColor(f.petalColor);
@@ -69,39 +68,16 @@ void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& f)
         if (i == 1 || points != previous)
             canvas.polyBezier(points);
         previous = points;
+        // The 32-bit counter's step past the last petal overflows, as that counter would.
         if (i == std::numeric_limits<std::int32_t>::max())
             throw RuntimeError(ErrorKind::Overflow);
     }
 
     canvas.floodFill(f.centerX, f.centerY, f.petalColor);
+    // Solid already; set again so the disc is filled whatever the fill did.
     canvas.setFillStyle(FillStyle::Solid);
     canvas.setFillColor(f.centerColor);
     canvas.circle(f.centerX, f.centerY, f.innerRadius);
-}
-
-Color RandomColor(RandomSource& random)
-{
-    const std::int32_t red = toInt32(double(random.next()) * 255);
-    const std::int32_t green = toInt32(double(random.next()) * 255);
-    const std::int32_t blue = toInt32(double(random.next()) * 255);
-    return rgbColor(red, green, blue);
-}
-
-void Pic_MouseDown(const PaintContext& context, MouseButton button, float x, float y)
-{
-    if (button != MouseButton::Left)
-        return;
-    RandomSource& random = context.random;
-    Flower flower;
-    flower.outerRadius = toInt32(double(random.next()) * 150 + 20);
-    const float turn = random.next();
-    flower.petalColor = RandomColor(random);
-    flower.centerColor = RandomColor(random);
-    flower.rotationDegrees = toInt32(double(turn) * 360);
-    flower.petalCount = textToInt32(context.petalCountText);
-    flower.centerY = toInt32(y);
-    flower.centerX = toInt32(x);
-    PaintFlower(context.canvas, context.patternText, flower);
 }
 
 } // namespace qimbora

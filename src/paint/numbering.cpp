@@ -1,11 +1,10 @@
-#include "numbering.h"
+#include "paint/numbering.h"
 
-#include "../common/runtime_error.h"
-#include "../font/clogfont.h"
-#include "../surface/canvas.h"
-#include "random.h"
+#include "common/runtime_error.h"
+#include "font/clogfont.h"
+#include "paint/random.h"
+#include "surface/canvas.h"
 
-#include <cmath>
 #include <limits>
 
 namespace qimbora {
@@ -30,8 +29,6 @@ private:
     FontHandle m_previous;
 };
 
-int labelChannel(float r) { return int(std::floor(double(r) * 235)); }
-
 } // namespace
 
 std::unique_ptr<CLogFont> NumberingSetup(FontService& fonts, const StdFontRef& canvasFont)
@@ -55,10 +52,7 @@ Praise Pic_MouseUp(Canvas& canvas, RandomSource& random, CLogFont& numberFont, s
     }
     Praise praise;
     praise.caption = "真聪明!共画了" + std::to_string(flowerCount) + "朵花";
-    const int red = labelChannel(random.next());
-    const int green = labelChannel(random.next());
-    const int blue = labelChannel(random.next());
-    praise.color = rgbColor(red, green, blue);
+    praise.color = RandomDimColor(random);
     return praise;
 }
 

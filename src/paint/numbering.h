@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../common/color.h"
-#include "../font/std_font.h"
+#include "common/color.h"
+#include "font/std_font.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,8 @@
-#include "random.h"
+#include "paint/random.h"
+
+#include "common/convert.h"
+
+#include <cmath>
 
 namespace qimbora {
 
@@ -14,6 +18,23 @@ std::uint32_t Pcg32::nextBits()
 float Pcg32::next()
 {
     return float(nextBits() >> 8) * (1.0f / 16777216.0f);
+}
+
+Color RandomColor(RandomSource& random)
+{
+    const std::int32_t red = toInt32(double(random.next()) * 255);
+    const std::int32_t green = toInt32(double(random.next()) * 255);
+    const std::int32_t blue = toInt32(double(random.next()) * 255);
+    return rgbColor(red, green, blue);
+}
+
+Color RandomDimColor(RandomSource& random)
+{
+    auto channel = [&random] { return int(std::floor(double(random.next()) * 235)); };
+    const int red = channel();
+    const int green = channel();
+    const int blue = channel();
+    return rgbColor(red, green, blue);
 }
 
 } // namespace qimbora

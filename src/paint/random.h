@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/color.h"
+
 #include <cstdint>
 
 namespace qimbora {
@@ -26,5 +28,13 @@ private:
     std::uint64_t m_state = 0x853c49e6748fea9bULL;
     static constexpr std::uint64_t kIncrement = 0xda3e39cb94b95bdbULL;
 };
+
+// Three draws, red then green then blue, each scaled to 0..255 (nearest, halves to even).
+Color RandomColor(RandomSource& random);
+
+// Three draws, red then green then blue, each channel the whole part of the
+// draw times 235: 0..234, never the brightest colours. The praise label's
+// colour and a new canvas's background.
+Color RandomDimColor(RandomSource& random);
 
 } // namespace qimbora

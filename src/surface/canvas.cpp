@@ -1,9 +1,9 @@
-#include "canvas.h"
+#include "surface/canvas.h"
 
-#include "../font/qt_font_service.h"
-#include "floodfill.h"
-#include "raster.h"
-#include "text.h"
+#include "font/qt_font_service.h"
+#include "surface/floodfill.h"
+#include "surface/raster.h"
+#include "surface/text.h"
 
 #include <cstdlib>
 #include <utility>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "../common/color.h"
-#include "../font/font_service.h"
-#include "../font/std_font.h"
+#include "common/color.h"
+#include "font/font_service.h"
+#include "font/std_font.h"
 
 #include <QImage>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "text.h"
+#include "surface/text.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
