@@ -2,7 +2,7 @@
 
 // Fakes of the window's platform services.
 #include "app/error_report.h"
-#include "export/save.h"
+#include "export/save_dialog.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "app/form1.h"
 #include "app/error_report.h"
 #include "app/picbox.h"
-#include "app/save_dialog.h"
+#include "app/qt_save_dialog.h"
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "paint/random.h"

@@ -2,7 +2,7 @@
 #include "paint/random.h"
 #include "app/error_report.h"
 #include "app/form1.h"
-#include "app/save_dialog.h"
+#include "app/qt_save_dialog.h"
 
 #include <QApplication>
 

@@ -16,6 +16,10 @@ Canvas::Canvas(QSize size, Color background, const FontTable* fonts)
     , m_fonts(fonts)
     , m_font(std::make_shared<StdFont>())
 {
+    // Saved bitmaps say 96 dots per inch, whatever the screen.
+    constexpr int kDotsPerMetre = 3780;
+    m_image.setDotsPerMeterX(kDotsPerMetre);
+    m_image.setDotsPerMeterY(kDotsPerMetre);
     m_image.fill(toPixel(background));
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
-#include "export/save.h"
+#include "export/save_dialog.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <string_view>
 
 namespace qimbora {
 
@@ -21,5 +24,9 @@ private:
     std::string m_fileName;
     QString m_folder;
 };
+
+// The '|'-separated filter in Qt's form, one "Description (patterns)" each;
+// "*.*" becomes "*" so that it also matches names without a dot.
+QStringList toQtNameFilters(std::string_view filter);
 
 } // namespace qimbora
