@@ -2,7 +2,6 @@
 
 // Fakes and helpers shared by the test programs.
 #include "common/runtime_error.h"
-#include "font/std_font.h"
 #include "paint/random.h"
 
 #include <QTest>
@@ -57,16 +56,5 @@ private:
     std::vector<float> m_values;
     std::size_t m_used = 0;
 };
-
-// The canvas's font: "宋体", 15.75 points, weight 700, GB2312.
-inline StdFontRef songFont(double points = 15.75)
-{
-    auto font = std::make_shared<StdFont>();
-    font->Name = "宋体";
-    font->Size = Currency::fromDouble(points);
-    font->setWeight(700);
-    font->Charset = 134;
-    return font;
-}
 
 } // namespace qimbora::testing

@@ -1,4 +1,5 @@
 #include "font/clogfont.h"
+#include "font/std_font.h"
 #include "support.h"
 
 #include <QTest>
@@ -10,7 +11,6 @@
 
 using namespace qimbora;
 using testing::errorOf;
-using testing::songFont;
 
 namespace {
 
@@ -126,7 +126,7 @@ void TestFont::height()
     FakeFontService service;
     service.pixelsPerInch = dpi;
     CLogFont font(service);
-    font.setLogFont(songFont(points));
+    font.setLogFont(makeSongFont(points));
     QCOMPARE(service.records.back().lfHeight, expected);
 }
 
@@ -153,7 +153,7 @@ void TestFont::escapement()
     QFETCH(int, outPrecision);
     FakeFontService service;
     CLogFont font(service);
-    font.setLogFont(songFont());
+    font.setLogFont(makeSongFont(15.75));
     font.setRotation(rotation);
     const LogFontRecord& record = service.records.back();
     QCOMPARE(record.lfEscapement, escapement);
@@ -186,7 +186,7 @@ void TestFont::charset()
     FakeFontService service;
     CLogFont font(service);
     font.setRotation(rotation);
-    auto description = songFont();
+    auto description = makeSongFont(15.75);
     description->Name = "Arial";
     description->Charset = std::int16_t(charset);
     font.setLogFont(description);
@@ -197,7 +197,7 @@ void TestFont::styleFlagsAndWeight()
 {
     FakeFontService service;
     CLogFont font(service);
-    auto description = songFont();
+    auto description = makeSongFont(15.75);
     description->Italic = true;
     description->Strikethrough = true;
     description->setWeight(-5); // sign-extended, not masked
@@ -229,7 +229,7 @@ void TestFont::faceName()
     QFETCH(QByteArray, field);
     FakeFontService service;
     CLogFont font(service);
-    auto description = songFont();
+    auto description = makeSongFont(15.75);
     description->Name = name.toStdString();
     font.setLogFont(description);
     QCOMPARE(faceField(service.records.back()), field);
@@ -254,9 +254,9 @@ void TestFont::buildFailures()
     QFETCH(double, points);
     FakeFontService service;
     CLogFont font(service);
-    font.setLogFont(songFont());
+    font.setLogFont(makeSongFont(15.75));
     const FontHandle first = font.handle();
-    auto description = songFont(points);
+    auto description = makeSongFont(points);
     description->Charset = std::int16_t(charset);
     QCOMPARE(errorOf([&] {
                  font.setRotation(rotation);
@@ -287,7 +287,7 @@ void TestFont::rotationBeforeFont()
     font.setRotation(45);
     QCOMPARE(font.handle(), FontHandle(0));
     QVERIFY(service.calls.empty());
-    font.setLogFont(songFont());
+    font.setLogFont(makeSongFont(15.75));
     QCOMPARE(service.records.back().lfEscapement, 450);
     QCOMPARE(font.handle(), FontHandle(100));
     // One build: desktop, context, resolution, font, context back.
@@ -299,7 +299,7 @@ void TestFont::sameRotationRebuildsNothing()
 {
     FakeFontService service;
     CLogFont font(service);
-    font.setLogFont(songFont());
+    font.setLogFont(makeSongFont(15.75));
     font.setRotation(30);
     const FontHandle handle = font.handle();
     const std::size_t calls = service.calls.size();
@@ -314,7 +314,7 @@ void TestFont::clearingTheFontKeepsTheRotation()
 {
     FakeFontService service;
     CLogFont font(service);
-    font.setLogFont(songFont());
+    font.setLogFont(makeSongFont(15.75));
     font.setRotation(60);
     font.setLogFont(nullptr);
     QCOMPARE(font.handle(), FontHandle(0));
@@ -331,7 +331,7 @@ void TestFont::settingItsOwnFont()
 {
     FakeFontService service;
     CLogFont font(service);
-    font.setLogFont(songFont());
+    font.setLogFont(makeSongFont(15.75));
     const StdFontRef own = font.logFont();
     const FontHandle before = font.handle();
     font.setLogFont(own);
@@ -345,7 +345,7 @@ void TestFont::storedCopyIsIndependent()
 {
     FakeFontService service;
     CLogFont font(service);
-    const StdFontRef source = songFont();
+    const StdFontRef source = makeSongFont(15.75);
     font.setLogFont(source);
     source->Name = "Arial";
     QCOMPARE(font.logFont()->Name, std::string("宋体"));
@@ -361,7 +361,7 @@ void TestFont::weightWinsOverBold()
 {
     FakeFontService service;
     CLogFont font(service);
-    auto description = songFont();
+    auto description = makeSongFont(15.75);
     description->setWeight(900);
     font.setLogFont(description);
     QCOMPARE(service.records.back().lfWeight, 900);
@@ -373,7 +373,7 @@ void TestFont::refusedFontIsRetried()
     FakeFontService service;
     service.refuse = true;
     CLogFont font(service);
-    font.setLogFont(songFont());
+    font.setLogFont(makeSongFont(15.75));
     QCOMPARE(font.handle(), FontHandle(0));
     service.refuse = false;
     font.setRotation(5);
@@ -387,7 +387,7 @@ void TestFont::noHandleLeaks()
         CLogFont font(service);
         for (int i = 0; i < 1000; ++i) {
             if (i % 7 == 0)
-                font.setLogFont(i % 21 == 0 ? nullptr : songFont(8 + i % 5));
+                font.setLogFont(i % 21 == 0 ? nullptr : makeSongFont(8 + i % 5));
             font.setRotation(float(i % 13));
             QVERIFY(service.live.size() <= 1);
         }

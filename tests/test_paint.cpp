@@ -7,6 +7,7 @@
 #include "paint/random.h"
 #include "surface/canvas.h"
 #include "surface/raster.h"
+#include "font/std_font.h"
 #include "support.h"
 
 #include <QTest>
@@ -19,7 +20,6 @@ using namespace qimbora;
 using testing::CountingRandom;
 using testing::errorOf;
 using testing::ScriptedRandom;
-using testing::songFont;
 
 Q_DECLARE_METATYPE(qimbora::ErrorKind)
 
@@ -400,7 +400,7 @@ void TestPaint::releasePrintsTheCountBesideThePointer()
 {
     QtFontService fonts;
     Canvas canvas(QSize(200, 100), kBack, &fonts);
-    canvas.setFont(songFont());
+    canvas.setFont(makeSongFont(15.75));
     canvas.setForeColor(rgbColor(250, 120, 0));
     const auto numberFont = NumberingSetup(fonts, canvas.font());
     std::int16_t count = 0;
@@ -441,7 +441,7 @@ void TestPaint::praiseColour()
     QFETCH(int, color);
     QtFontService fonts;
     Canvas canvas(QSize(50, 50), kBack, &fonts);
-    const auto numberFont = NumberingSetup(fonts, songFont());
+    const auto numberFont = NumberingSetup(fonts, makeSongFont(15.75));
     ScriptedRandom random({r1, r2, r3});
     std::int16_t count = 41;
     QCOMPARE(Pic_MouseUp(canvas, random, *numberFont, count, 25, 25).color, color);
@@ -451,7 +451,7 @@ void TestPaint::newCanvasRestartsTheCount()
 {
     QtFontService fonts;
     Canvas canvas(kCanvasSize, kBack, &fonts);
-    const auto numberFont = NumberingSetup(fonts, songFont());
+    const auto numberFont = NumberingSetup(fonts, makeSongFont(15.75));
     CountingRandom random;
     const PaintContext context = contextFor(canvas, random);
     std::int16_t count = 0;
@@ -469,7 +469,7 @@ void TestPaint::countStopsAt32767()
 {
     QtFontService fonts;
     Canvas canvas(QSize(50, 50), kBack, &fonts);
-    const auto numberFont = NumberingSetup(fonts, songFont());
+    const auto numberFont = NumberingSetup(fonts, makeSongFont(15.75));
     CountingRandom random;
     std::int16_t count = 32766;
     Pic_MouseUp(canvas, random, *numberFont, count, 25, 25);
@@ -485,7 +485,7 @@ void TestPaint::countStopsAt32767()
 void TestPaint::scrollBarTurnsLaterNumbers()
 {
     QtFontService fonts;
-    const auto numberFont = NumberingSetup(fonts, songFont());
+    const auto numberFont = NumberingSetup(fonts, makeSongFont(15.75));
     QCOMPARE(numberFont->rotation(), 0.0f);
     const FontHandle upright = numberFont->handle();
     HScroll1_Change(*numberFont, 90);

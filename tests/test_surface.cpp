@@ -3,6 +3,7 @@
 #include "surface/canvas.h"
 #include "surface/floodfill.h"
 #include "surface/raster.h"
+#include "font/std_font.h"
 #include "support.h"
 
 #include <QRandomGenerator>
@@ -12,7 +13,6 @@
 
 using namespace qimbora;
 using namespace qimbora::raster;
-using testing::songFont;
 
 namespace {
 
@@ -401,7 +401,7 @@ QRect inkOf(const QImage& image)
 QImage printed(QtFontService& service, float rotation)
 {
     CLogFont numberFont(service);
-    numberFont.setLogFont(songFont());
+    numberFont.setLogFont(makeSongFont(15.75));
     numberFont.setRotation(rotation);
     Canvas canvas(QSize(200, 200), rgbColor(0, 0, 64), &service);
     canvas.setForeColor(0xFFFF);
@@ -417,7 +417,7 @@ QImage printed(QtFontService& service, float rotation)
 void TestSurface::printedTextIsExactInk()
 {
     Canvas canvas(QSize(120, 60), rgbColor(0, 0, 64));
-    canvas.setFont(songFont());
+    canvas.setFont(makeSongFont(15.75));
     canvas.setForeColor(0xFFFF);
     canvas.setCurrentX(10);
     canvas.setCurrentY(12);
@@ -478,10 +478,10 @@ void TestSurface::selectObjectKeepsTheFontBefore()
 {
     QtFontService service;
     CLogFont numberFont(service);
-    numberFont.setLogFont(songFont());
+    numberFont.setLogFont(makeSongFont(15.75));
     numberFont.setRotation(45);
     Canvas canvas(QSize(100, 60), rgbColor(0, 0, 64), &service);
-    canvas.setFont(songFont());
+    canvas.setFont(makeSongFont(15.75));
     QCOMPARE(canvas.selectObject(numberFont.handle()), kCanvasOwnFont);
     // Handle 0 and handles nobody made change nothing.
     QCOMPARE(canvas.selectObject(0), FontHandle(0));
@@ -490,7 +490,7 @@ void TestSurface::selectObjectKeepsTheFontBefore()
 
     // Printing with handle 0 selected prints in the canvas's own font, upright.
     Canvas plain(QSize(100, 60), rgbColor(0, 0, 64), &service);
-    plain.setFont(songFont());
+    plain.setFont(makeSongFont(15.75));
     plain.setCurrentX(5);
     plain.setCurrentY(5);
     plain.print(7);

@@ -6,11 +6,10 @@
 
 namespace qimbora {
 
-// "宋体", bold (weight 700), at the given size in points.
+// The interface's font as a Qt font at the given size in points.
 QFont songFont(double points);
 
-// The canvas's font, in which the numbers are printed: "宋体", 15.75 points,
-// weight 700, character set 134 (GB2312).
+// The canvas's font, in which the numbers are printed, at 15.75 points.
 StdFontRef canvasFont();
 
 } // namespace qimbora

@@ -11,8 +11,6 @@ namespace qimbora {
 
 namespace {
 
-constexpr std::uint8_t kOemCharset = 255;
-constexpr std::uint8_t kAnsiCharset = 0;
 constexpr std::uint8_t kOutTrueTypeOnly = 7;
 constexpr std::uint8_t kProofQuality = 2;
 

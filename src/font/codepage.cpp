@@ -1,5 +1,7 @@
 #include "font/codepage.h"
 
+#include "font/font_service.h"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -12,11 +14,11 @@ namespace {
 bool isLeadByte(std::uint8_t charset, unsigned char byte)
 {
     switch (charset) {
-    case 128: // Shift-JIS keeps single-byte katakana between its lead-byte ranges
+    case kShiftJisCharset: // keeps single-byte katakana between its lead-byte ranges
         return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    case 129:
-    case 134:
-    case 136:
+    case kHangulCharset:
+    case kGb2312Charset:
+    case kBig5Charset:
         return byte >= 0x81 && byte <= 0xFE;
     default:
         return false;
@@ -63,15 +65,15 @@ std::string convert(std::string_view text, const char* to, const char* from)
 const char* codePageOf(std::uint8_t charset)
 {
     switch (charset) {
-    case 128:
+    case kShiftJisCharset:
         return "CP932";
-    case 129:
+    case kHangulCharset:
         return "CP949";
-    case 134:
+    case kGb2312Charset:
         return "GBK";
-    case 136:
+    case kBig5Charset:
         return "BIG5";
-    case 255:
+    case kOemCharset:
         return "IBM437";
     default:
         return "CP1252";

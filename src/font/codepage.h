@@ -12,9 +12,12 @@ namespace qimbora {
 const char* codePageOf(std::uint8_t charset);
 
 // UTF-8 text in that code page; a character it cannot hold becomes '?'.
+// Where the system has no converter for the code page (glibc has them all),
+// the text comes back unchanged.
 std::string toCodePage(std::string_view utf8, std::uint8_t charset);
 
 // Back from the code page to UTF-8; a byte sequence it cannot read becomes '?'.
+// Unchanged where the system has no converter, as above.
 std::string fromCodePage(std::string_view narrow, std::uint8_t charset);
 
 // The longest prefix of code-page text with at most maxBytes bytes that does

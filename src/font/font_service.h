@@ -10,9 +10,17 @@ using DeviceContext = std::uint32_t;
 
 constexpr int kLogPixelsY = 90; // GetDeviceCaps index: pixels per logical inch, vertically
 
+// Character sets of the font record.
+constexpr std::uint8_t kAnsiCharset = 0;
+constexpr std::uint8_t kShiftJisCharset = 128;
+constexpr std::uint8_t kHangulCharset = 129;
+constexpr std::uint8_t kGb2312Charset = 134; // Simplified Chinese
+constexpr std::uint8_t kBig5Charset = 136;
+constexpr std::uint8_t kOemCharset = 255;
+
 // The platform's font record, narrow-character form, field for field.
 struct LogFontRecord {
-    std::int32_t lfHeight = 0;      // < 0: character height in pixels; > 0: cell height
+    std::int32_t lfHeight = 0;      // < 0: character height in pixels
     std::int32_t lfWidth = 0;
     std::int32_t lfEscapement = 0;  // tenths of a degree, counter-clockwise
     std::int32_t lfOrientation = 0;

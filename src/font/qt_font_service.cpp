@@ -2,7 +2,6 @@
 
 #include "font/codepage.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -15,9 +14,10 @@ namespace qimbora {
 namespace {
 
 constexpr WindowHandle kDesktopWindow = 1;
+// Every build asks for the screen; the context holds nothing to give back.
+constexpr DeviceContext kScreenContext = 1;
 constexpr int kDefaultDpi = 96;
 constexpr int kDefaultPixelHeight = 16;
-constexpr int kLargestPixelHeight = 0x7FFF; // beyond this the raster engine draws nothing sensible
 
 } // namespace
 
@@ -28,9 +28,7 @@ WindowHandle QtFontService::GetDesktopWindow()
 
 DeviceContext QtFontService::GetDC(WindowHandle)
 {
-    const DeviceContext context = m_nextContext++;
-    m_contexts.insert(context);
-    return context;
+    return kScreenContext;
 }
 
 int QtFontService::GetDeviceCaps(DeviceContext, int index)
@@ -41,27 +39,19 @@ int QtFontService::GetDeviceCaps(DeviceContext, int index)
     return screen ? int(std::lround(screen->logicalDotsPerInchY())) : kDefaultDpi;
 }
 
-int QtFontService::ReleaseDC(WindowHandle, DeviceContext context)
+int QtFontService::ReleaseDC(WindowHandle, DeviceContext)
 {
-    return int(m_contexts.erase(context));
+    return 1;
 }
 
 FontHandle QtFontService::CreateFontIndirectA(const LogFontRecord& record)
 {
-    const std::int64_t height = record.lfHeight;
-    if (std::abs(height) > kLargestPixelHeight)
-        return 0;
     const std::string face = fromCodePage(
         std::string_view(record.lfFaceName, strnlen(record.lfFaceName, sizeof record.lfFaceName)),
         record.lfCharSet);
     QFont font(QString::fromStdString(face));
-    font.setPixelSize(height == 0 ? kDefaultPixelHeight : int(std::abs(height)));
-    if (height > 0) {
-        // A cell height: scale the character height so that ascent + descent fit it.
-        const double cell = QFontMetricsF(font).height();
-        if (cell > 0)
-            font.setPixelSize(std::max(1, int(std::lround(height * height / cell))));
-    }
+    // The record asks for a character height, as a negative number of pixels.
+    font.setPixelSize(record.lfHeight == 0 ? kDefaultPixelHeight : int(std::abs(std::int64_t(record.lfHeight))));
     if (record.lfWeight > 0)
         font.setWeight(QFont::Weight(std::clamp(record.lfWeight, 1, 1000)));
     font.setItalic(record.lfItalic != 0);

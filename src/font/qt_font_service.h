@@ -6,7 +6,6 @@
 #include <QFont>
 
 #include <unordered_map>
-#include <unordered_set>
 
 namespace qimbora {
 
@@ -25,8 +24,7 @@ public:
 };
 
 // The font service on Qt. Each handle stands for a Qt font made from the
-// record: a negative height is the character height in pixels (a positive one
-// the cell height), weight, italic, underline and strike-out as given, the
+// record: the negative height is the character height in pixels, weight, italic, underline and strike-out as given, the
 // face name read in the code page of the record's character set and mapped to
 // an installed face, the escapement as the baseline angle. Width, orientation,
 // precision, quality and pitch have no Qt counterpart and are not used (the
@@ -46,9 +44,7 @@ public:
 
 private:
     std::unordered_map<FontHandle, RealizedFont> m_fonts;
-    std::unordered_set<DeviceContext> m_contexts;
     FontHandle m_nextFont = 0x100;
-    DeviceContext m_nextContext = 1;
 };
 
 // Maps the interface's face "宋体", which Linux does not have, to the

@@ -1,6 +1,7 @@
 #include "font/std_font.h"
 
 #include "common/runtime_error.h"
+#include "font/font_service.h"
 
 #include <cmath>
 
@@ -12,6 +13,16 @@ Currency Currency::fromDouble(double value)
     if (!(scaled >= -9.2e18 && scaled <= 9.2e18))
         throw RuntimeError(ErrorKind::Overflow);
     return {static_cast<std::int64_t>(scaled)};
+}
+
+StdFontRef makeSongFont(double points)
+{
+    auto font = std::make_shared<StdFont>();
+    font->Name = "宋体";
+    font->Size = Currency::fromDouble(points);
+    font->setWeight(700);
+    font->Charset = kGb2312Charset;
+    return font;
 }
 
 } // namespace qimbora

@@ -48,4 +48,8 @@ private:
 
 using StdFontRef = std::shared_ptr<StdFont>;
 
+// The interface's font at the given size in points: "宋体" (the Song face),
+// weight 700, character set GB2312.
+StdFontRef makeSongFont(double points);
+
 } // namespace qimbora
