@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString id = QString::fromLocal8Bit(argv[2]);
-    for (int size : {32, 48, 64, 128, 256}) {
+    for (int size : qimbora::kIconSizes) {
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(out).arg(size);
         if (!QDir().mkpath(folder) || !qimbora::drawFlowerIcon(size).save(folder + QLatin1Char('/') + id + ".png")) {
             std::fprintf(stderr, "cannot write the icons into %s\n", qPrintable(folder));

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# install_check.sh BUILD_DIR ID
+# install_check.sh BUILD_DIR ID ICON_SIZE...
 # Installs the build into an empty prefix and validates what a desktop needs.
 set -euo pipefail
 build=$1 id=$2
+shift 2
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/usr" >/dev/null
@@ -14,7 +15,7 @@ grep -q '^Categories=.*Education;.*Game;' "$root/usr/share/applications/$id.desk
 grep -q '^Name\[zh_CN\]=' "$root/usr/share/applications/$id.desktop" || fail "no Chinese name"
 grep -q '^Comment\[zh_CN\]=' "$root/usr/share/applications/$id.desktop" || fail "no Chinese comment"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
-for size in 32 48 64 128 256; do
+for size in "$@"; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
     [ "$(identify -format '%w %h' "$icon")" = "$size $size" ] || fail "icon $size"
 done

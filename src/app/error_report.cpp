@@ -1,5 +1,6 @@
 #include "app/error_report.h"
 
+#include "app/layout.h"
 #include "common/runtime_error.h"
 
 #include <QMessageBox>
@@ -8,7 +9,7 @@ namespace qimbora {
 
 void MessageBoxReport::report(QWidget* parent, const QString& message)
 {
-    QMessageBox::warning(parent, QStringLiteral("Qimbora1.0"), message);
+    QMessageBox::warning(parent, QString::fromLatin1(layout::kTitle), message);
 }
 
 QString errorMessage(const RuntimeError& error)

@@ -7,6 +7,7 @@
 #include "paint/new_canvas.h"
 #include "paint/place.h"
 #include "paint/numbering.h"
+#include "surface/qt_color.h"
 #include "app/error_report.h"
 #include "app/fonts.h"
 #include "app/icon.h"
@@ -98,7 +99,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     // A tool window stays out of the task bar; closing it still ends the program.
     setAttribute(Qt::WA_QuitOnClose);
     installSongSubstitutes();
-    setWindowTitle(QStringLiteral("Qimbora1.0"));
+    setWindowTitle(QString::fromLatin1(layout::kTitle));
     setWindowIcon(flowerIcon());
     setFixedSize(layout::kClientSize);
     setAutoFillBackground(true);
@@ -116,7 +117,7 @@ void Form1::createControls()
 {
     const int frame = layout::kPicFrameWidth;
     Pic = place(new PicBox(layout::kPic.size() - QSize(2 * frame, 2 * frame),
-                           rgbColor(layout::kPicBack.red(), layout::kPicBack.green(), layout::kPicBack.blue()),
+                           fromQColor(layout::kPicBack),
                            &m_services.fonts, this),
                 "Pic", layout::kPic);
     Pic->setFocusPolicy(Qt::StrongFocus);
@@ -192,6 +193,7 @@ void Form1::Form_Load()
         AddItem(Combo2, QString::fromLatin1(entry));
 }
 
+// Both moves, though the fixed window never moves the canvas: a resize puts it back at the top-left.
 void Form1::Form_Resize()
 {
     Pic->move(Pic->x(), 0);
@@ -231,8 +233,7 @@ void Form1::Pic_MouseUp(float x, float y)
     runHandler([&] {
         const Praise praise = qimbora::Pic_MouseUp(Pic->canvas(), m_services.random, *NumberFont, FlowerCount, x, y);
         Label1->setText(QString::fromStdString(praise.caption));
-        setColor(Label1, QPalette::WindowText,
-                 QColor(redOf(praise.color), greenOf(praise.color), blueOf(praise.color)));
+        setColor(Label1, QPalette::WindowText, toQColor(praise.color));
     });
 }
 

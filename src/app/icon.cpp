@@ -35,7 +35,7 @@ QImage drawFlowerIcon(int size)
 QIcon flowerIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : kIconSizes)
         icon.addPixmap(QPixmap::fromImage(drawFlowerIcon(size)));
     return icon;
 }

@@ -9,6 +9,8 @@
 // of the canvas's frame.
 namespace qimbora::layout {
 
+inline constexpr char kTitle[] = "Qimbora" QIMBORA_VERSION;
+
 constexpr QSize kClientSize(1125, 756);
 
 constexpr QRect kPic(0, 0, 1126, 697);
