@@ -10,6 +10,9 @@ SHELL := /bin/bash
 BUILD := build
 FUZZ_SECONDS := 30
 FUZZ_TARGETS := text_to_number paint_flower
+# CI sets WERROR=ON: warnings fail the build.
+WERROR ?= OFF
+CMAKE_OPTIONS := -DQIMBORA_WERROR=$(WERROR)
 RUN_PACKAGES := g++ make cmake qt6-base-dev libgl-dev fonts-arphic-uming
 TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool imagemagick desktop-file-utils appstream dpkg-dev file
 CHECK_PACKAGES := $(TEST_PACKAGES) clang libclang-rt-14-dev
@@ -20,7 +23,7 @@ BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev libopencv-imgproc-dev python
 all: build
 
 $(BUILD)/Makefile: CMakeLists.txt
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 
 build: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j2
@@ -49,15 +52,15 @@ test: test-deps
 	cd $(BUILD) && ctest --output-on-failure
 
 check: check-deps
-	cmake -S . -B $(BUILD)/sanitize -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" -DQIMBORA_SANITIZE=ON
+	cmake -S . -B $(BUILD)/sanitize $(CMAKE_OPTIONS) -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" -DQIMBORA_SANITIZE=ON
 	cmake --build $(BUILD)/sanitize -j2
 	cd $(BUILD)/sanitize && ctest --output-on-failure
-	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz $(CMAKE_OPTIONS) -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
 		-DQIMBORA_FUZZ=ON
 	cmake --build $(BUILD)/fuzz -j2 --target $(addprefix fuzz_,$(FUZZ_TARGETS))
 	for target in $(FUZZ_TARGETS); do \
 		mkdir -p $(BUILD)/fuzz/corpus/$$target; \
-		ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer \
+		ASAN_SYMBOLIZER_PATH=$$(clang -print-prog-name=llvm-symbolizer) \
 		$(BUILD)/fuzz/fuzz/fuzz_$$target $(BUILD)/fuzz/corpus/$$target fuzz/corpus/$$target \
 			-max_total_time=$(FUZZ_SECONDS) -timeout=20 -artifact_prefix=$(BUILD)/fuzz/ -print_final_stats=1 \
 			2>&1 | grep -E '^(stat::number_of_executed_units|Done|==|SUMMARY)' || exit 1; \

@@ -52,7 +52,7 @@ class TestPaint : public QObject {
     Q_OBJECT
 
 private slots:
-    void workedExample();
+    void fourPetalsPattern2PaintTheseCurves();
     void defaultsAreWrittenBack_data();
     void defaultsAreWrittenBack();
     void patternTwoFlowersHoldTheirFill_data();
@@ -80,7 +80,7 @@ private slots:
     void scrollBarTurnsLaterNumbers();
 };
 
-void TestPaint::workedExample()
+void TestPaint::fourPetalsPattern2PaintTheseCurves()
 {
     // Pattern 2, four petals around (200, 150): the points of each petal, then
     // a fill from the centre and a disc of radius 20.
