@@ -10,8 +10,8 @@
 #include "font/qt_font_service.h"
 #include "paint/flower.h"
 #include "paint/new_canvas.h"
-#include "paint/place.h"
 #include "paint/numbering.h"
+#include "paint/place.h"
 #include "paint/random.h"
 #include "surface/canvas.h"
 #include "surface/floodfill.h"
@@ -23,10 +23,10 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
-#include <benchmark/benchmark.h>
+#include <cstring>
 #include <opencv2/imgproc.hpp>
 
-#include <cstring>
+#include <benchmark/benchmark.h>
 
 using namespace qimbora;
 

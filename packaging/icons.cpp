@@ -16,7 +16,8 @@ int main(int argc, char* argv[])
     const QString id = QString::fromLocal8Bit(argv[2]);
     for (int size : qimbora::kIconSizes) {
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(out).arg(size);
-        if (!QDir().mkpath(folder) || !qimbora::drawFlowerIcon(size).save(folder + QLatin1Char('/') + id + ".png")) {
+        if (!QDir().mkpath(folder)
+            || !qimbora::drawFlowerIcon(size).save(folder + QLatin1Char('/') + id + ".png")) {
             std::fprintf(stderr, "cannot write the icons into %s\n", qPrintable(folder));
             return 1;
         }

@@ -8,6 +8,7 @@
 #include "paint/flower.h"
 #include "paint/place.h"
 #include "paint/random.h"
+
 #include "app_support.h"
 
 #include <QComboBox>
@@ -25,9 +26,9 @@ namespace {
 
 // What a press should do: paint the flower that these texts paint, or raise this error.
 struct Outcome {
-    QString petals;   // the petal count text that paints the same flower
+    QString petals; // the petal count text that paints the same flower
     QString pattern;
-    QString error;    // the word the message must hold; empty for a flower
+    QString error; // the word the message must hold; empty for a flower
 };
 
 Outcome flower(const QString& petals, const QString& pattern = QStringLiteral("6"))
@@ -35,10 +36,7 @@ Outcome flower(const QString& petals, const QString& pattern = QStringLiteral("6
     return {petals, pattern, {}};
 }
 
-Outcome failure(const char* word)
-{
-    return {{}, {}, QString::fromUtf8(word)};
-}
+Outcome failure(const char* word) { return {{}, {}, QString::fromUtf8(word)}; }
 
 const char* kTypeMismatch = "类型不匹配";
 const char* kOverflow = "溢出";
@@ -64,10 +62,7 @@ private slots:
     void aThousandFlowers();
 
 private:
-    void press(QPoint at = QPoint(402, 302))
-    {
-        QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, at);
-    }
+    void press(QPoint at = QPoint(402, 302)) { QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, at); }
     void release(QPoint at = QPoint(402, 302))
     {
         QTest::mouseRelease(&m_form->pic(), Qt::LeftButton, {}, at);
@@ -123,11 +118,16 @@ void TestBadInput::comboTexts_data()
     QTest::newRow("12abc") << "12abc" << six << failure(kTypeMismatch);
     QTest::newRow("emoji") << QStringLiteral("🌸") << six << failure(kTypeMismatch);
     QTest::newRow("10,000 nines") << QString(10000, QLatin1Char('9')) << six << failure(kOverflow);
-    QTest::newRow("pattern 0: a spoke") << "22" << "0" << flower("22", "0");
-    QTest::newRow("pattern -6: mirrored") << "22" << "-6" << flower("22", "-6");
-    QTest::newRow("pattern 1e18") << "22" << "1e18" << flower("22", "1e18");
-    QTest::newRow("pattern 1e308") << "22" << "1e308" << failure(kFloatingPoint);
-    QTest::newRow("pattern letters") << "22" << "abc" << failure(kTypeMismatch);
+    QTest::newRow("pattern 0: a spoke") << "22"
+                                        << "0" << flower("22", "0");
+    QTest::newRow("pattern -6: mirrored") << "22"
+                                          << "-6" << flower("22", "-6");
+    QTest::newRow("pattern 1e18") << "22"
+                                  << "1e18" << flower("22", "1e18");
+    QTest::newRow("pattern 1e308") << "22"
+                                   << "1e308" << failure(kFloatingPoint);
+    QTest::newRow("pattern letters") << "22"
+                                     << "abc" << failure(kTypeMismatch);
 }
 
 void TestBadInput::comboTexts()

@@ -1,4 +1,5 @@
 #include "common/convert.h"
+
 #include "support.h"
 
 #include <QTest>

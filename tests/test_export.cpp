@@ -8,6 +8,7 @@
 #include "font/qt_font_service.h"
 #include "paint/random.h"
 #include "surface/canvas.h"
+
 #include "app_support.h"
 #include "support.h"
 
@@ -21,9 +22,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <functional>
 
-#include <csignal>
 #include <sys/resource.h>
 
 using namespace qimbora;

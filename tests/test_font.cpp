@@ -1,5 +1,6 @@
 #include "font/clogfont.h"
 #include "font/std_font.h"
+
 #include "support.h"
 
 #include <QTest>
@@ -218,9 +219,10 @@ void TestFont::faceName_data()
                           << QByteArray("\xCB\xCE\xCC\xE5", 4) + '\0' + QByteArray(27, ' ');
     QTest::newRow("40 characters cut to 31") << QString(40, QLatin1Char('a')) << QByteArray(31, 'a') + '\0';
     // Sixteen double-byte characters: cut to fifteen so that none is split.
-    QTest::newRow("16 Chinese characters") << QString(16, QChar(0x5B8B))
-                                           << QByteArray("\xCB\xCE", 2).repeated(15) + '\0' + ' ';
-    QTest::newRow("not in GBK") << QStringLiteral("a\U0001F600b") << QByteArray("a?b", 3) + '\0' + QByteArray(28, ' ');
+    QTest::newRow("16 Chinese characters")
+        << QString(16, QChar(0x5B8B)) << QByteArray("\xCB\xCE", 2).repeated(15) + '\0' + ' ';
+    QTest::newRow("not in GBK") << QStringLiteral("a\U0001F600b")
+                                << QByteArray("a?b", 3) + '\0' + QByteArray(28, ' ');
 }
 
 void TestFont::faceName()
@@ -291,8 +293,9 @@ void TestFont::rotationBeforeFont()
     QCOMPARE(service.records.back().lfEscapement, 450);
     QCOMPARE(font.handle(), FontHandle(100));
     // One build: desktop, context, resolution, font, context back.
-    QCOMPARE(service.calls, (std::vector<std::string>{"GetDesktopWindow", "GetDC", "GetDeviceCaps",
-                                                      "CreateFontIndirectA", "ReleaseDC"}));
+    QCOMPARE(service.calls,
+             (std::vector<std::string>{"GetDesktopWindow", "GetDC", "GetDeviceCaps", "CreateFontIndirectA",
+                                       "ReleaseDC"}));
 }
 
 void TestFont::sameRotationRebuildsNothing()

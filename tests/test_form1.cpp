@@ -1,10 +1,11 @@
-#include "app/form1.h"
 #include "app/error_report.h"
+#include "app/form1.h"
 #include "app/picbox.h"
 #include "app/qt_save_dialog.h"
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "paint/random.h"
+
 #include "app_support.h"
 #include "support.h"
 
@@ -17,8 +18,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 using namespace qimbora;
 using testing::CountingRandom;
@@ -201,7 +202,8 @@ void TestForm1::startState()
 void TestForm1::tabOrderAndFocus()
 {
     QCOMPARE(QApplication::focusWidget(), control<QWidget>("Command1_0"));
-    const char* order[] = {"Command1_0", "Pic", "Command1_1", "Command2", "Combo1", "Command3", "HScroll1", "Combo2"};
+    const char* order[]
+        = {"Command1_0", "Pic", "Command1_1", "Command2", "Combo1", "Command3", "HScroll1", "Combo2"};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focus = QApplication::focusWidget();
@@ -381,15 +383,24 @@ void TestForm1::accessibleNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("says");
-    QTest::newRow("canvas") << "Pic" << "按一下画一朵花";
-    QTest::newRow("scroll bar") << "HScroll1" << "数字的角度";
-    QTest::newRow("petal count") << "Combo1" << "花瓣数量";
-    QTest::newRow("pattern") << "Combo2" << "花样";
-    QTest::newRow("one flower") << "Command1_0" << "一朵花";
-    QTest::newRow("ten flowers") << "Command1_1" << "十朵花";
-    QTest::newRow("new canvas") << "Command2" << "重画";
-    QTest::newRow("save") << "Command3" << "保存";
-    QTest::newRow("praise") << "Label1" << "表扬";
+    QTest::newRow("canvas") << "Pic"
+                            << "按一下画一朵花";
+    QTest::newRow("scroll bar") << "HScroll1"
+                                << "数字的角度";
+    QTest::newRow("petal count") << "Combo1"
+                                 << "花瓣数量";
+    QTest::newRow("pattern") << "Combo2"
+                             << "花样";
+    QTest::newRow("one flower") << "Command1_0"
+                                << "一朵花";
+    QTest::newRow("ten flowers") << "Command1_1"
+                                 << "十朵花";
+    QTest::newRow("new canvas") << "Command2"
+                                << "重画";
+    QTest::newRow("save") << "Command3"
+                          << "保存";
+    QTest::newRow("praise") << "Label1"
+                            << "表扬";
 }
 
 void TestForm1::accessibleNames()
@@ -428,26 +439,46 @@ void TestForm1::golden_data()
 {
     QTest::addColumn<QString>("actions");
     QTest::addColumn<QString>("hash");
-    QTest::newRow("22 petals, pattern 6") << "click(400,300)" << "65a5e5cb69ea3ec5";
-    QTest::newRow("pattern 2 fills the flower") << "pattern=2 click(400,300)" << "57951c3147ff2b70";
-    QTest::newRow("pattern 12") << "pattern=12 click(400,300)" << "259fbdda44ffd584";
-    QTest::newRow("spoke: 3 petals, pattern 6") << "petals=3 click(400,300)" << "a9e9492a624e2d04";
-    QTest::newRow("three positions: 9 petals") << "petals=9 click(400,300)" << "64e9cc754b6fbbcb";
-    QTest::newRow("0 petals paints 9") << "petals=0 click(400,300)" << "64e9cc754b6fbbcb";
-    QTest::newRow("1 petal paints 9") << "petals=1 click(400,300)" << "64e9cc754b6fbbcb";
-    QTest::newRow("2 petals") << "petals=2 pattern=2 click(400,300)" << "2aceb6a3bb0c8228";
-    QTest::newRow("100 petals") << "petals=100 click(400,300)" << "7f7d618f6070614b";
-    QTest::newRow("pattern 0: a spoke") << "pattern=0 click(400,300)" << "a9e9492a624e2d04";
-    QTest::newRow("number at 45 degrees") << "angle=45 down(300,300) up(600,400)" << "81ae2d0852889043";
-    QTest::newRow("number at 90 degrees") << "angle=90 down(300,300) up(600,400)" << "379f547213b7175a";
-    QTest::newRow("number at 180 degrees") << "angle=180 down(300,300) up(600,400)" << "dc48ac97894a4379";
-    QTest::newRow("number where released") << "down(300,300) up(600,400)" << "23fe7ff79d8f7eab";
-    QTest::newRow("number before any flower") << "right(500,300)" << "65386c7dfa6f50c7";
-    QTest::newRow("counts on: 1, 2, 3") << "click(200,200) click(500,300) click(800,500)" << "87531799b0eadd87";
-    QTest::newRow("flowers on the canvas edge") << "click(2,2) click(1123,694)" << "bf4057f16fcef66b";
-    QTest::newRow("one flower") << "one" << "8c85b7ddbc06509d";
-    QTest::newRow("ten flowers") << "ten" << "21c1d13b439f5c29";
-    QTest::newRow("new canvas, numbering from 1") << "click(300,300) new click(600,300)" << "73c040e889703f22";
+    QTest::newRow("22 petals, pattern 6") << "click(400,300)"
+                                          << "65a5e5cb69ea3ec5";
+    QTest::newRow("pattern 2 fills the flower") << "pattern=2 click(400,300)"
+                                                << "57951c3147ff2b70";
+    QTest::newRow("pattern 12") << "pattern=12 click(400,300)"
+                                << "259fbdda44ffd584";
+    QTest::newRow("spoke: 3 petals, pattern 6") << "petals=3 click(400,300)"
+                                                << "a9e9492a624e2d04";
+    QTest::newRow("three positions: 9 petals") << "petals=9 click(400,300)"
+                                               << "64e9cc754b6fbbcb";
+    QTest::newRow("0 petals paints 9") << "petals=0 click(400,300)"
+                                       << "64e9cc754b6fbbcb";
+    QTest::newRow("1 petal paints 9") << "petals=1 click(400,300)"
+                                      << "64e9cc754b6fbbcb";
+    QTest::newRow("2 petals") << "petals=2 pattern=2 click(400,300)"
+                              << "2aceb6a3bb0c8228";
+    QTest::newRow("100 petals") << "petals=100 click(400,300)"
+                                << "7f7d618f6070614b";
+    QTest::newRow("pattern 0: a spoke") << "pattern=0 click(400,300)"
+                                        << "a9e9492a624e2d04";
+    QTest::newRow("number at 45 degrees") << "angle=45 down(300,300) up(600,400)"
+                                          << "81ae2d0852889043";
+    QTest::newRow("number at 90 degrees") << "angle=90 down(300,300) up(600,400)"
+                                          << "379f547213b7175a";
+    QTest::newRow("number at 180 degrees") << "angle=180 down(300,300) up(600,400)"
+                                           << "dc48ac97894a4379";
+    QTest::newRow("number where released") << "down(300,300) up(600,400)"
+                                           << "23fe7ff79d8f7eab";
+    QTest::newRow("number before any flower") << "right(500,300)"
+                                              << "65386c7dfa6f50c7";
+    QTest::newRow("counts on: 1, 2, 3") << "click(200,200) click(500,300) click(800,500)"
+                                        << "87531799b0eadd87";
+    QTest::newRow("flowers on the canvas edge") << "click(2,2) click(1123,694)"
+                                                << "bf4057f16fcef66b";
+    QTest::newRow("one flower") << "one"
+                                << "8c85b7ddbc06509d";
+    QTest::newRow("ten flowers") << "ten"
+                                 << "21c1d13b439f5c29";
+    QTest::newRow("new canvas, numbering from 1") << "click(300,300) new click(600,300)"
+                                                  << "73c040e889703f22";
 }
 
 void TestForm1::perform(const QString& action)
@@ -483,9 +514,9 @@ void TestForm1::perform(const QString& action)
         return;
     }
     const char* button = action == QLatin1String("one") ? "Command1_0"
-        : action == QLatin1String("ten")                 ? "Command1_1"
-        : action == QLatin1String("new")                 ? "Command2"
-                                                         : nullptr;
+        : action == QLatin1String("ten")                ? "Command1_1"
+        : action == QLatin1String("new")                ? "Command2"
+                                                        : nullptr;
     QVERIFY2(button, qPrintable(action));
     QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
 }
@@ -502,14 +533,17 @@ void TestForm1::golden()
     QVERIFY(m_report->messages.isEmpty());
     const QImage image = canvasImage();
     const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-    const QString actual = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(16));
+    const QString actual
+        = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(16));
     if (actual == hash)
         return;
     const QString saved = QCoreApplication::applicationDirPath() + QStringLiteral("/golden-")
-        + QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"))
+        + QString::fromLatin1(QTest::currentDataTag())
+              .replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"))
         + QStringLiteral(".png");
     image.save(saved);
-    QFAIL(qPrintable(QStringLiteral("canvas hash %1, expected %2; the canvas is in %3").arg(actual, hash, saved)));
+    QFAIL(qPrintable(
+        QStringLiteral("canvas hash %1, expected %2; the canvas is in %3").arg(actual, hash, saved)));
 }
 
 QTEST_MAIN(TestForm1)

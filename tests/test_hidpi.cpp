@@ -8,6 +8,7 @@
 #include "paint/flower.h"
 #include "paint/place.h"
 #include "paint/random.h"
+
 #include "app_support.h"
 
 #include <QPushButton>

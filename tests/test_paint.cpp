@@ -1,13 +1,14 @@
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
+#include "font/std_font.h"
 #include "paint/flower.h"
-#include "paint/numbering.h"
 #include "paint/new_canvas.h"
+#include "paint/numbering.h"
 #include "paint/place.h"
 #include "paint/random.h"
 #include "surface/canvas.h"
 #include "surface/raster.h"
-#include "font/std_font.h"
+
 #include "support.h"
 
 #include <QTest>
@@ -166,7 +167,7 @@ void TestPaint::patternTwoFlowersHoldTheirFill()
     for (int rotation : {0, 13, 90, 181, 359}) {
         Canvas canvas(QSize(2 * outer + 21, 2 * outer + 21), kBack);
         const QPoint centre(outer + 10, outer + 10);
-        Flower flower{centre.x(), centre.y(), outer, 0, petals, rotation, rgbColor(250, 120, 0),
+        Flower flower{centre.x(),           centre.y(), outer, 0, petals, rotation, rgbColor(250, 120, 0),
                       rgbColor(10, 10, 250)};
         PaintFlower(canvas, "2", flower);
         QVERIFY2(untouchedBeyond(canvas.image(), centre, outer + 2), qPrintable(QString::number(rotation)));
@@ -217,12 +218,24 @@ void TestPaint::drawCounts()
     const PaintContext context = contextFor(canvas, random);
     std::int16_t flowerCount = 5;
     switch (action) {
-    case 0: Pic_MouseDown(context, MouseButton::Left, 300, 300); break;
-    case 1: Pic_MouseDown(context, MouseButton::Right, 300, 300); break;
-    case 2: Pic_MouseDown(context, MouseButton::Middle, 300, 300); break;
-    case 3: Command1_Click(context, 0); break;
-    case 4: Command1_Click(context, 1); break;
-    case 5: Command2_Click(context, flowerCount); break;
+    case 0:
+        Pic_MouseDown(context, MouseButton::Left, 300, 300);
+        break;
+    case 1:
+        Pic_MouseDown(context, MouseButton::Right, 300, 300);
+        break;
+    case 2:
+        Pic_MouseDown(context, MouseButton::Middle, 300, 300);
+        break;
+    case 3:
+        Command1_Click(context, 0);
+        break;
+    case 4:
+        Command1_Click(context, 1);
+        break;
+    case 5:
+        Command2_Click(context, flowerCount);
+        break;
     }
     QCOMPARE(random.draws, draws);
     const bool paints = draws > 0;
@@ -457,12 +470,13 @@ void TestPaint::newCanvasRestartsTheCount()
     std::int16_t count = 0;
     for (int flower = 0; flower < 2; ++flower) {
         Pic_MouseDown(context, MouseButton::Left, 300, 300);
-        QCOMPARE(Pic_MouseUp(canvas, random, *numberFont, count, 300, 300).caption, std::string("真聪明!共画了")
-                     + std::to_string(flower + 1) + "朵花");
+        QCOMPARE(Pic_MouseUp(canvas, random, *numberFont, count, 300, 300).caption,
+                 std::string("真聪明!共画了") + std::to_string(flower + 1) + "朵花");
     }
     Command2_Click(context, count);
     QCOMPARE(count, std::int16_t(0));
-    QCOMPARE(Pic_MouseUp(canvas, random, *numberFont, count, 300, 300).caption, std::string("真聪明!共画了1朵花"));
+    QCOMPARE(Pic_MouseUp(canvas, random, *numberFont, count, 300, 300).caption,
+             std::string("真聪明!共画了1朵花"));
 }
 
 void TestPaint::countStopsAt32767()

@@ -1,9 +1,10 @@
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
+#include "font/std_font.h"
 #include "surface/canvas.h"
 #include "surface/floodfill.h"
 #include "surface/raster.h"
-#include "font/std_font.h"
+
 #include "support.h"
 
 #include <QRandomGenerator>
@@ -140,7 +141,8 @@ void TestSurface::linesAreExact_data()
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("horizontal") << QPoint(1, 1) << QPoint(4, 1) << QStringList{"......", ".####.", "......"};
     QTest::newRow("backwards") << QPoint(4, 1) << QPoint(1, 1) << QStringList{"......", ".####.", "......"};
-    QTest::newRow("single point") << QPoint(2, 1) << QPoint(2, 1) << QStringList{"......", "..#...", "......"};
+    QTest::newRow("single point") << QPoint(2, 1) << QPoint(2, 1)
+                                  << QStringList{"......", "..#...", "......"};
     QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(2, 2) << QStringList{"#.....", ".#....", "..#..."};
     // A shallow slope steps once, at the middle (halves rounded up).
     QTest::newRow("shallow") << QPoint(0, 0) << QPoint(5, 1) << QStringList{"###...", "...###", "......"};
@@ -224,18 +226,14 @@ void TestSurface::circleOutlineAndFill_data()
     QTest::addColumn<bool>("filled");
     QTest::addColumn<QStringList>("expected");
     // Radius 2, pen 2: the outline is 1 < d <= 3, the fill d <= 1.
-    QTest::newRow("radius 2 filled") << 2 << true
-                                     << QStringList{"...#...", ".#####.", ".##F##.", "##FFF##", ".##F##.",
-                                                    ".#####.", "...#..."};
-    QTest::newRow("radius 2 hollow") << 2 << false
-                                     << QStringList{"...#...", ".#####.", ".##.##.", "##...##", ".##.##.",
-                                                    ".#####.", "...#..."};
-    QTest::newRow("radius 0") << 0 << true
-                              << QStringList{".......", ".......", "...#...", "..###..", "...#...",
-                                             ".......", "......."};
-    QTest::newRow("negative radius") << -1 << true
-                                     << QStringList{".......", ".......", ".......", ".......", ".......",
-                                                    ".......", "......."};
+    QTest::newRow("radius 2 filled") << 2 << true << QStringList{"...#...", ".#####.", ".##F##.", "##FFF##",
+                                                                 ".##F##.", ".#####.", "...#..."};
+    QTest::newRow("radius 2 hollow") << 2 << false << QStringList{"...#...", ".#####.", ".##.##.", "##...##",
+                                                                  ".##.##.", ".#####.", "...#..."};
+    QTest::newRow("radius 0") << 0 << true << QStringList{".......", ".......", "...#...", "..###..",
+                                                          "...#...", ".......", "......."};
+    QTest::newRow("negative radius") << -1 << true << QStringList{".......", ".......", ".......", ".......",
+                                                                  ".......", ".......", "......."};
 }
 
 void TestSurface::circleOutlineAndFill()
@@ -287,10 +285,10 @@ void TestSurface::floodFill_data()
     QTest::newRow("u shape") << QStringList{"#.#...", "#.#.#.", "#.#.#.", "#...#.", "#####."} << QPoint(1, 0)
                              << QStringList{"#F#FFF", "#F#F#F", "#F#F#F", "#FFF#F", "#####F"};
     // Other colours are not borders; pixels that already have the fill colour are filled through.
-    QTest::newRow("through other colours") << QStringList{".oF#.", "Fo.#."} << QPoint(0, 0)
-                                           << QStringList{"FFF#.", "FFF#."};
-    QTest::newRow("seed on the edge") << QStringList{"...", "###", "..."} << QPoint(2, 2)
-                                      << QStringList{"...", "###", "FFF"};
+    QTest::newRow("through other colours")
+        << QStringList{".oF#.", "Fo.#."} << QPoint(0, 0) << QStringList{"FFF#.", "FFF#."};
+    QTest::newRow("seed on the edge")
+        << QStringList{"...", "###", "..."} << QPoint(2, 2) << QStringList{"...", "###", "FFF"};
     // A seed on a border pixel or outside the image paints nothing.
     QTest::newRow("seed on border") << QStringList{"...", ".#.", "..."} << QPoint(1, 1)
                                     << QStringList{"...", ".#.", "..."};

@@ -5,14 +5,8 @@
 
 namespace qimbora {
 
-QFont songFont(double points)
-{
-    return toQFont(*makeSongFont(points));
-}
+QFont songFont(double points) { return toQFont(*makeSongFont(points)); }
 
-StdFontRef canvasFont()
-{
-    return makeSongFont(layout::kPicFontPoints);
-}
+StdFontRef canvasFont() { return makeSongFont(layout::kPicFontPoints); }
 
 } // namespace qimbora

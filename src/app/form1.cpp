@@ -1,18 +1,18 @@
 #include "app/form1.h"
 
-#include "common/runtime_error.h"
-#include "export/save.h"
-#include "font/clogfont.h"
-#include "font/qt_font_service.h"
-#include "paint/new_canvas.h"
-#include "paint/place.h"
-#include "paint/numbering.h"
-#include "surface/qt_color.h"
 #include "app/error_report.h"
 #include "app/fonts.h"
 #include "app/icon.h"
 #include "app/layout.h"
 #include "app/picbox.h"
+#include "common/runtime_error.h"
+#include "export/save.h"
+#include "font/clogfont.h"
+#include "font/qt_font_service.h"
+#include "paint/new_canvas.h"
+#include "paint/numbering.h"
+#include "paint/place.h"
+#include "surface/qt_color.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -68,8 +68,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry
     return place(new QPushButton(text, parent), name, geometry);
 }
 
-QPushButton* makePurpleButton(QWidget* parent, const char* name, const QRect& geometry,
-                              const QString& text)
+QPushButton* makePurpleButton(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
 {
     QPushButton* button = makeButton(parent, name, geometry, text);
     button->setFont(songFont(layout::kControlFontPoints));
@@ -116,8 +115,7 @@ Form1::~Form1() = default;
 void Form1::createControls()
 {
     const int frame = layout::kPicFrameWidth;
-    Pic = place(new PicBox(layout::kPic.size() - QSize(2 * frame, 2 * frame),
-                           fromQColor(layout::kPicBack),
+    Pic = place(new PicBox(layout::kPic.size() - QSize(2 * frame, 2 * frame), fromQColor(layout::kPicBack),
                            &m_services.fonts, this),
                 "Pic", layout::kPic);
     Pic->setFocusPolicy(Qt::StrongFocus);
@@ -231,7 +229,8 @@ void Form1::Pic_MouseDown(MouseButton button, float x, float y)
 void Form1::Pic_MouseUp(float x, float y)
 {
     runHandler([&] {
-        const Praise praise = qimbora::Pic_MouseUp(Pic->canvas(), m_services.random, *NumberFont, FlowerCount, x, y);
+        const Praise praise
+            = qimbora::Pic_MouseUp(Pic->canvas(), m_services.random, *NumberFont, FlowerCount, x, y);
         Label1->setText(QString::fromStdString(praise.caption));
         setColor(Label1, QPalette::WindowText, toQColor(praise.color));
     });

@@ -27,13 +27,13 @@ constexpr QRect kCommand2(684, 704, 91, 27);
 constexpr QRect kCommand3(812, 704, 93, 27);
 constexpr QRect kLabel5(972, 708, 149, 41);
 
-inline const QColor kWindowBack(63, 103, 29);   // dark olive green
-inline const QColor kPicBack(0, 0, 64);         // very dark blue
-inline const QColor kCaptionText(251, 158, 4);  // orange
+inline const QColor kWindowBack(63, 103, 29);  // dark olive green
+inline const QColor kPicBack(0, 0, 64);        // very dark blue
+inline const QColor kCaptionText(251, 158, 4); // orange
 inline const QColor kComboText(255, 0, 0);
-inline const QColor kComboBack(192, 255, 192);  // light green
-inline const QColor kButtonBack(177, 48, 129);  // purple
-inline const QColor kNoticeText(0, 0, 128);     // navy
+inline const QColor kComboBack(192, 255, 192); // light green
+inline const QColor kButtonBack(177, 48, 129); // purple
+inline const QColor kNoticeText(0, 0, 128);    // navy
 
 constexpr double kPicFontPoints = 15.75;
 constexpr double kLabel1FontPoints = 21.75;

@@ -1,8 +1,8 @@
-#include "font/qt_font_service.h"
-#include "paint/random.h"
 #include "app/error_report.h"
 #include "app/form1.h"
 #include "app/qt_save_dialog.h"
+#include "font/qt_font_service.h"
+#include "paint/random.h"
 
 #include <QApplication>
 

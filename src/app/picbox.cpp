@@ -34,9 +34,8 @@ PicBox::PicBox(QSize drawingArea, Color background, const FontTable* fonts, QWid
     setLineWidth(layout::kPicFrameWidth);
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_canvas.setChangeListener([this](const QRect& changed) {
-        update(changed.translated(contentsRect().topLeft()));
-    });
+    m_canvas.setChangeListener(
+        [this](const QRect& changed) { update(changed.translated(contentsRect().topLeft())); });
 }
 
 void PicBox::paintEvent(QPaintEvent* event)
@@ -60,23 +59,14 @@ void PicBox::forward(QMouseEvent* event, void (PicBox::*signal)(MouseButton, flo
     if (!button)
         return;
     const QPointF at = toCanvas(event->position());
-    emit (this->*signal)(*button, float(at.x()), float(at.y()));
+    emit(this->*signal)(*button, float(at.x()), float(at.y()));
 }
 
-void PicBox::mousePressEvent(QMouseEvent* event)
-{
-    forward(event, &PicBox::mouseDown);
-}
+void PicBox::mousePressEvent(QMouseEvent* event) { forward(event, &PicBox::mouseDown); }
 
-void PicBox::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    mousePressEvent(event);
-}
+void PicBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
-void PicBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    forward(event, &PicBox::mouseUp);
-}
+void PicBox::mouseReleaseEvent(QMouseEvent* event) { forward(event, &PicBox::mouseUp); }
 
 void PraiseLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void PraiseLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }

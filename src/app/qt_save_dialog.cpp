@@ -25,7 +25,8 @@ void QtSaveDialog::ShowSave()
 
 QStringList toQtNameFilters(std::string_view filter)
 {
-    const QStringList parts = QString::fromUtf8(filter.data(), qsizetype(filter.size())).split(QLatin1Char('|'));
+    const QStringList parts
+        = QString::fromUtf8(filter.data(), qsizetype(filter.size())).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString description = parts[i];
@@ -39,7 +40,8 @@ QStringList toQtNameFilters(std::string_view filter)
             if (p == QLatin1String("*.*"))
                 p = QStringLiteral("*");
         }
-        filters << description.trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        filters << description.trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' '))
+                + QLatin1Char(')');
     }
     return filters;
 }

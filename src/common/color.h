@@ -8,10 +8,7 @@ namespace qimbora {
 // each channel 0 to 255, in a signed 32-bit integer.
 using Color = std::int32_t;
 
-constexpr Color rgbColor(int red, int green, int blue)
-{
-    return red + 256 * green + 65536 * blue;
-}
+constexpr Color rgbColor(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
 
 constexpr Color kYellow = rgbColor(255, 255, 0);
 constexpr Color kRed = rgbColor(255, 0, 0);

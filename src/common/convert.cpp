@@ -28,7 +28,7 @@ struct NumberShape {
     std::size_t integerDigits = 0;
     std::size_t fractionBegin = 0; // first fraction digit, if any
     std::size_t fractionDigits = 0;
-    long long exponent = 0;        // saturated, only used to tell overflow from underflow
+    long long exponent = 0; // saturated, only used to tell overflow from underflow
 };
 
 std::size_t skipDigits(std::string_view s, std::size_t i)
@@ -127,9 +127,6 @@ double textToDouble(std::string_view text)
     return negative ? -magnitude : magnitude;
 }
 
-std::int32_t textToInt32(std::string_view text)
-{
-    return toInt32(textToDouble(text));
-}
+std::int32_t textToInt32(std::string_view text) { return toInt32(textToDouble(text)); }
 
 } // namespace qimbora

@@ -11,7 +11,8 @@ namespace {
 
 [[noreturn]] void failed(const QString& path, const QString& reason)
 {
-    throw RuntimeError(ErrorKind::Platform, QStringLiteral("无法保存“%1”：%2").arg(path, reason).toStdString());
+    throw RuntimeError(ErrorKind::Platform,
+                       QStringLiteral("无法保存“%1”：%2").arg(path, reason).toStdString());
 }
 
 } // namespace

@@ -73,10 +73,7 @@ CLogFont::CLogFont(FontService& service)
 {
 }
 
-CLogFont::~CLogFont()
-{
-    deleteHandle();
-}
+CLogFont::~CLogFont() { deleteHandle(); }
 
 void CLogFont::setLogFont(StdFontRef newFont)
 {

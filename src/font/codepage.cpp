@@ -2,10 +2,10 @@
 
 #include "font/font_service.h"
 
-#include <iconv.h>
-
 #include <cerrno>
 #include <memory>
+
+#include <iconv.h>
 
 namespace qimbora {
 

@@ -4,7 +4,7 @@
 
 namespace qimbora {
 
-using FontHandle = std::uint32_t;   // 0: none
+using FontHandle = std::uint32_t; // 0: none
 using WindowHandle = std::uint32_t;
 using DeviceContext = std::uint32_t;
 
@@ -20,9 +20,9 @@ constexpr std::uint8_t kOemCharset = 255;
 
 // The platform's font record, narrow-character form, field for field.
 struct LogFontRecord {
-    std::int32_t lfHeight = 0;      // < 0: character height in pixels
+    std::int32_t lfHeight = 0; // < 0: character height in pixels
     std::int32_t lfWidth = 0;
-    std::int32_t lfEscapement = 0;  // tenths of a degree, counter-clockwise
+    std::int32_t lfEscapement = 0; // tenths of a degree, counter-clockwise
     std::int32_t lfOrientation = 0;
     std::int32_t lfWeight = 0;
     std::uint8_t lfItalic = 0;
@@ -33,7 +33,7 @@ struct LogFontRecord {
     std::uint8_t lfClipPrecision = 0;
     std::uint8_t lfQuality = 0;
     std::uint8_t lfPitchAndFamily = 0;
-    char lfFaceName[32] = {};       // in the narrow code page of lfCharSet, NUL-terminated
+    char lfFaceName[32] = {}; // in the narrow code page of lfCharSet, NUL-terminated
 };
 
 // The font calls of the platform. A handle from CreateFontIndirectA belongs to

@@ -21,15 +21,9 @@ constexpr int kDefaultPixelHeight = 16;
 
 } // namespace
 
-WindowHandle QtFontService::GetDesktopWindow()
-{
-    return kDesktopWindow;
-}
+WindowHandle QtFontService::GetDesktopWindow() { return kDesktopWindow; }
 
-DeviceContext QtFontService::GetDC(WindowHandle)
-{
-    return kScreenContext;
-}
+DeviceContext QtFontService::GetDC(WindowHandle) { return kScreenContext; }
 
 int QtFontService::GetDeviceCaps(DeviceContext, int index)
 {
@@ -39,10 +33,7 @@ int QtFontService::GetDeviceCaps(DeviceContext, int index)
     return screen ? int(std::lround(screen->logicalDotsPerInchY())) : kDefaultDpi;
 }
 
-int QtFontService::ReleaseDC(WindowHandle, DeviceContext)
-{
-    return 1;
-}
+int QtFontService::ReleaseDC(WindowHandle, DeviceContext) { return 1; }
 
 FontHandle QtFontService::CreateFontIndirectA(const LogFontRecord& record)
 {
@@ -51,7 +42,8 @@ FontHandle QtFontService::CreateFontIndirectA(const LogFontRecord& record)
         record.lfCharSet);
     QFont font(QString::fromStdString(face));
     // The record asks for a character height, as a negative number of pixels.
-    font.setPixelSize(record.lfHeight == 0 ? kDefaultPixelHeight : int(std::abs(std::int64_t(record.lfHeight))));
+    font.setPixelSize(record.lfHeight == 0 ? kDefaultPixelHeight
+                                           : int(std::abs(std::int64_t(record.lfHeight))));
     if (record.lfWeight > 0)
         font.setWeight(QFont::Weight(std::clamp(record.lfWeight, 1, 1000)));
     font.setItalic(record.lfItalic != 0);
@@ -65,10 +57,7 @@ FontHandle QtFontService::CreateFontIndirectA(const LogFontRecord& record)
     return handle;
 }
 
-bool QtFontService::DeleteObject(FontHandle font)
-{
-    return m_fonts.erase(font) == 1;
-}
+bool QtFontService::DeleteObject(FontHandle font) { return m_fonts.erase(font) == 1; }
 
 const RealizedFont* QtFontService::find(FontHandle font) const
 {

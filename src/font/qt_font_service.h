@@ -24,11 +24,11 @@ public:
 };
 
 // The font service on Qt. Each handle stands for a Qt font made from the
-// record: the negative height is the character height in pixels, weight, italic, underline and strike-out as given, the
-// face name read in the code page of the record's character set and mapped to
-// an installed face, the escapement as the baseline angle. Width, orientation,
-// precision, quality and pitch have no Qt counterpart and are not used (the
-// canvas never anti-aliases text whatever the font asks). The resolution is the primary screen's, 96 without one.
+// record: the negative height is the character height in pixels, weight, italic, underline and strike-out as
+// given, the face name read in the code page of the record's character set and mapped to an installed face,
+// the escapement as the baseline angle. Width, orientation, precision, quality and pitch have no Qt
+// counterpart and are not used (the canvas never anti-aliases text whatever the font asks). The resolution is
+// the primary screen's, 96 without one.
 class QtFontService final : public FontService, public FontTable {
 public:
     WindowHandle GetDesktopWindow() override;

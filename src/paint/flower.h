@@ -14,12 +14,12 @@ class Canvas;
 struct Flower {
     std::int32_t centerX = 0;
     std::int32_t centerY = 0;
-    std::int32_t outerRadius = 0;     // carries the two control points of every petal
-    std::int32_t innerRadius = 0;     // petals start and end here; the centre disc. 0: outerRadius / 4
-    std::int32_t petalCount = 0;      // below 2: 9
+    std::int32_t outerRadius = 0; // carries the two control points of every petal
+    std::int32_t innerRadius = 0; // petals start and end here; the centre disc. 0: outerRadius / 4
+    std::int32_t petalCount = 0;  // below 2: 9
     std::int32_t rotationDegrees = 0;
-    Color petalColor = 0;             // outline, fill and number colour. 0: kYellow
-    Color centerColor = 0;            // inside of the centre disc. 0: kRed
+    Color petalColor = 0;  // outline, fill and number colour. 0: kYellow
+    Color centerColor = 0; // inside of the centre disc. 0: kRed
 };
 
 // Draws a ring of flower.petalCount petals, each a Bezier curve from the inner

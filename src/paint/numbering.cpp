@@ -56,9 +56,6 @@ Praise Pic_MouseUp(Canvas& canvas, RandomSource& random, CLogFont& numberFont, s
     return praise;
 }
 
-void HScroll1_Change(CLogFont& numberFont, std::int16_t value)
-{
-    numberFont.setRotation(float(value));
-}
+void HScroll1_Change(CLogFont& numberFont, std::int16_t value) { numberFont.setRotation(float(value)); }
 
 } // namespace qimbora

@@ -15,10 +15,7 @@ std::uint32_t Pcg32::nextBits()
     return (xorshifted >> rot) | (xorshifted << ((32u - rot) & 31u));
 }
 
-float Pcg32::next()
-{
-    return float(nextBits() >> 8) * (1.0f / 16777216.0f);
-}
+float Pcg32::next() { return float(nextBits() >> 8) * (1.0f / 16777216.0f); }
 
 Color RandomColor(RandomSource& random)
 {

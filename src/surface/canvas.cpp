@@ -60,11 +60,11 @@ FontHandle Canvas::selectObject(FontHandle font)
 
 void Canvas::print(std::int16_t value)
 {
-    const QString text = QLatin1Char(value < 0 ? '-' : ' ') + QString::number(std::abs(int(value)))
-        + QLatin1Char(' ');
+    const QString text
+        = QLatin1Char(value < 0 ? '-' : ' ') + QString::number(std::abs(int(value))) + QLatin1Char(' ');
     // A selected font that has gone since prints in the canvas's own font, like none.
-    const RealizedFont* selected = m_fonts && m_selectedFont != kCanvasOwnFont ? m_fonts->find(m_selectedFont)
-                                                                              : nullptr;
+    const RealizedFont* selected
+        = m_fonts && m_selectedFont != kCanvasOwnFont ? m_fonts->find(m_selectedFont) : nullptr;
     const RealizedFont font = selected ? *selected : RealizedFont{toQFont(*m_font), 0.0};
     changed(raster::drawText(m_image, QPointF(m_currentX, m_currentY), text, font.font, font.angleDegrees,
                              toPixel(m_foreColor)));

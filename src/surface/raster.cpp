@@ -202,8 +202,8 @@ QRect stampPen(QImage& image, QPoint at, const Pen& pen)
 
 QRect drawLine(QImage& image, QPoint p0, QPoint p1, const Pen& pen)
 {
-    const QRect reach = penReach(std::min(p0.x(), p1.x()), std::min(p0.y(), p1.y()),
-                                 std::max(p0.x(), p1.x()), std::max(p0.y(), p1.y()), penWidth(pen), image);
+    const QRect reach = penReach(std::min(p0.x(), p1.x()), std::min(p0.y(), p1.y()), std::max(p0.x(), p1.x()),
+                                 std::max(p0.y(), p1.y()), penWidth(pen), image);
     if (reach.isEmpty())
         return {};
     PenStamp(image, pen).line(p0, p1);
@@ -247,8 +247,7 @@ QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen)
     return reach;
 }
 
-QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen,
-                 std::optional<std::uint32_t> fill)
+QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen, std::optional<std::uint32_t> fill)
 {
     Q_ASSERT(image.format() == QImage::Format_RGB32);
     if (radius < 0)

@@ -15,8 +15,8 @@
 namespace qimbora::raster {
 
 struct Pen {
-    int width = 1;            // below 1 counts as 1
-    std::uint32_t pixel = 0;  // 0xFFRRGGBB
+    int width = 1;           // below 1 counts as 1
+    std::uint32_t pixel = 0; // 0xFFRRGGBB
 };
 
 // The pen covers the width x width square whose top-left pixel is
@@ -40,7 +40,6 @@ QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen);
 // of a pixel from the centre and w the pen width, the outline is the pixels with
 // r - w/2 < d <= r + w/2 and, when a fill is given, the pixels with d <= r - w/2
 // take the fill. A negative radius draws nothing.
-QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen,
-                 std::optional<std::uint32_t> fill);
+QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen, std::optional<std::uint32_t> fill);
 
 } // namespace qimbora::raster

@@ -6,8 +6,8 @@
 
 namespace qimbora::raster {
 
-QRect drawText(QImage& image, QPointF topLeft, const QString& text, const QFont& font,
-               double angleDegrees, std::uint32_t pixel)
+QRect drawText(QImage& image, QPointF topLeft, const QString& text, const QFont& font, double angleDegrees,
+               std::uint32_t pixel)
 {
     QFont aliased = font;
     aliased.setStyleStrategy(QFont::NoAntialias);
