@@ -5,6 +5,7 @@
 set -euo pipefail
 prog=$(realpath "$1")
 work=$(mktemp -d)
+log=$(mktemp)
 source "$(dirname "$0")/../scripts/x-server.sh"
 app=
 cleanup() {
@@ -13,17 +14,17 @@ cleanup() {
         wait "$app" 2>/dev/null || true
     fi
     stop_x_server
-    rm -rf "$work"
+    rm -rf "$work" "$log"
 }
 trap cleanup EXIT
 start_x_server
 
 # The dialog opens in the working folder: an empty one, so typing completes nothing.
-(cd "$work" && exec "$prog") >/dev/null 2>&1 &
+(cd "$work" && exec "$prog") >"$log" 2>&1 &
 app=$!
 window=
 for _ in $(seq 200); do
-    kill -0 "$app" 2>/dev/null || { echo "the program ended before its window showed"; exit 1; }
+    kill -0 "$app" 2>/dev/null || { echo "the program ended before its window showed:"; cat "$log"; exit 1; }
     window=$(xdotool search --onlyvisible --pid "$app" --name '^Qimbora1\.0$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     sleep 0.1
