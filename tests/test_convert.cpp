@@ -85,6 +85,14 @@ void TestConvert::readsNumbers_data()
     QTest::newRow("largest") << "1e308" << 1e308;
     QTest::newRow("underflow reads as zero") << "1e-400" << 0.0;
     QTest::newRow("many zeros then underflow") << "0.000e-999999999999" << 0.0;
+    // What a Chinese input method types.
+    QTest::newRow("full-width digits") << QString::fromUtf8("２２") << 22.0;
+    QTest::newRow("full-width minus") << QString::fromUtf8("－５") << -5.0;
+    QTest::newRow("full-width plus") << QString::fromUtf8("＋７") << 7.0;
+    QTest::newRow("full-width point") << QString::fromUtf8("２．５") << 2.5;
+    QTest::newRow("full-width exponent") << QString::fromUtf8("１Ｅ３") << 1000.0;
+    QTest::newRow("ideographic blanks") << QString::fromUtf8("\u3000１２\u3000") << 12.0;
+    QTest::newRow("mixed widths") << QString::fromUtf8("1２.５") << 12.5;
 }
 
 void TestConvert::readsNumbers()
@@ -112,7 +120,8 @@ void TestConvert::rejectsText_data()
     QTest::newRow("two signs") << "+-1" << ErrorKind::TypeMismatch;
     QTest::newRow("inner blank") << "1 2" << ErrorKind::TypeMismatch;
     QTest::newRow("comma") << "2,5" << ErrorKind::TypeMismatch;
-    QTest::newRow("full-width digits") << QString::fromUtf8("２２") << ErrorKind::TypeMismatch;
+    QTest::newRow("full-width comma") << QString::fromUtf8("２，５") << ErrorKind::TypeMismatch;
+    QTest::newRow("full-width letters") << QString::fromUtf8("ａｂ") << ErrorKind::TypeMismatch;
     QTest::newRow("beyond double") << "1e400" << ErrorKind::Overflow;
     QTest::newRow("negative beyond double") << "-1.8e308" << ErrorKind::Overflow;
     QTest::newRow("long mantissa beyond double") << QString(400, QLatin1Char('9')) << ErrorKind::Overflow;

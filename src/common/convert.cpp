@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace qimbora {
 
@@ -12,6 +13,37 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A Chinese input method types full-width forms: the digits, signs, point and
+// exponent letters of U+FF0B..U+FF45 and the ideographic blank U+3000 read as
+// their ASCII forms. Other text is left as it is.
+std::string toAsciiForms(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 2 < text.size() && byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+            out += ' ';
+            i += 2;
+            continue;
+        }
+        if (i + 2 < text.size() && byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD)
+            && (byte(2) & 0xC0) == 0x80) {
+            // U+FF01..U+FF5E are ASCII 0x21..0x7E moved up by 0xFEE0.
+            const unsigned codePoint = 0xFF00u + (byte(1) - 0xBCu) * 0x40u + (byte(2) - 0x80u);
+            const char ascii = char(codePoint - 0xFEE0u);
+            if (isDigit(ascii) || ascii == '+' || ascii == '-' || ascii == '.' || ascii == 'e'
+                || ascii == 'E') {
+                out += ascii;
+                i += 2;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
 
 std::string_view trimBlanks(std::string_view text)
 {
@@ -111,7 +143,8 @@ double checkedFloat(double value)
 
 double textToDouble(std::string_view text)
 {
-    const std::string_view s = trimBlanks(text);
+    const std::string ascii = toAsciiForms(text);
+    const std::string_view s = trimBlanks(ascii);
     const NumberShape shape = checkGrammar(s);
     const bool negative = s.front() == '-';
     const char* first = s.data() + shape.mantissaBegin;
