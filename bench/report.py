@@ -14,6 +14,7 @@ TARGETS = [
     ("ten flowers (us)", "BM_TenFlowers", None, 1000.0),
     ("press to screen (us)", "BM_PressToScreen", None, 2000.0),
     ("10^6 petals (us)", "BM_PetalLoop/1000000", None, 200000.0),
+    ("2^31 - 1 petals (us)", "BM_PetalLoop/2147483647", None, 2000000.0),
     ("printing a number (us)", "BM_PrintNumber", None, 100.0),
     ("saving / writing its bytes", "BM_SaveBitmap", "BM_SaveFloor", 1.5),
 ]

@@ -1,3 +1,4 @@
+#include "common/convert.h"
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "font/std_font.h"
@@ -15,6 +16,7 @@
 
 #include <cmath>
 #include <optional>
+#include <random>
 #include <vector>
 
 using namespace qimbora;
@@ -54,6 +56,8 @@ class TestPaint : public QObject {
 
 private slots:
     void fourPetalsPattern2PaintTheseCurves();
+    void longRingsPaintWhatEveryPetalPaints_data();
+    void longRingsPaintWhatEveryPetalPaints();
     void defaultsAreWrittenBack_data();
     void defaultsAreWrittenBack();
     void patternTwoFlowersHoldTheirFill_data();
@@ -80,6 +84,67 @@ private slots:
     void countStopsAt32767();
     void scrollBarTurnsLaterNumbers();
 };
+
+// Huge petal counts are drawn by runs of petals that round alike; the picture
+// must be exactly that of the plain loop, one Bezier curve for every petal.
+void TestPaint::longRingsPaintWhatEveryPetalPaints_data()
+{
+    QTest::addColumn<int>("petals");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QRect>("circles"); // centre, then outer and inner radius
+    QTest::addColumn<int>("rotation");
+    std::mt19937 random(20261207);
+    const char* patterns[] = {"2", "6", "12", "0", "-6", "3.7", "0.01", "1e5"};
+    for (int row = 0; row < 32; ++row) {
+        const int petals = std::uniform_int_distribution(16384, 60000)(random);
+        const char* pattern = patterns[row % std::size(patterns)];
+        // Mostly the toy's own sizes; now and then huge rings whose petals all differ.
+        const int outer = row % 8 == 7 ? std::uniform_int_distribution(1000, 5000)(random)
+                                       : std::uniform_int_distribution(0, 200)(random);
+        const int inner = row % 3 == 0 ? 0 : std::uniform_int_distribution(0, outer)(random);
+        const QRect circles(std::uniform_int_distribution(-50, 250)(random),
+                            std::uniform_int_distribution(-50, 200)(random), outer, inner);
+        const int rotation = std::uniform_int_distribution(-720, 720)(random);
+        QTest::addRow("%d: %d petals, pattern %s, radius %d", row, petals, pattern, outer)
+            << petals << QString::fromLatin1(pattern) << circles << rotation;
+    }
+}
+
+void TestPaint::longRingsPaintWhatEveryPetalPaints()
+{
+    QFETCH(int, petals);
+    QFETCH(QString, pattern);
+    QFETCH(QRect, circles);
+    QFETCH(int, rotation);
+    const Color petal = rgbColor(250, 200, 0);
+    Canvas painted(QSize(200, 150), kBack);
+    Flower flower{circles.x(), circles.y(), circles.width(), circles.height(),
+                  petals,      rotation,    petal,           kBack};
+    PaintFlower(painted, pattern.toStdString(), flower);
+
+    Canvas plain(QSize(200, 150), kBack);
+    plain.setDrawWidth(2);
+    plain.setForeColor(petal);
+    const double step = (pattern.toDouble() * 3.1415) / petals;
+    const double offset = (rotation * 3.1415) / 180.0;
+    const int innerRadius = flower.innerRadius;
+    auto point = [&](double angle, int radius) {
+        return QPoint(toInt32(std::cos(angle) * radius + circles.x()),
+                      toInt32(std::sin(angle) * radius + circles.y()));
+    };
+    for (std::int64_t i = 1; i <= petals; ++i) {
+        const double a = (double(i) * step) + offset;
+        const double b = ((double(i) * step) - step) + offset;
+        plain.polyBezier({point(a, innerRadius), point(a, circles.width()), point(b, circles.width()),
+                          point(b, innerRadius)});
+    }
+    plain.setFillStyle(FillStyle::Solid);
+    plain.setFillColor(petal);
+    plain.floodFill(circles.x(), circles.y(), petal);
+    plain.setFillColor(kBack);
+    plain.circle(circles.x(), circles.y(), innerRadius);
+    QCOMPARE(painted.image(), plain.image());
+}
 
 void TestPaint::fourPetalsPattern2PaintTheseCurves()
 {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPoint>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace qimbora {
+
+using PetalPoints = std::array<QPoint, 4>;
+
+// The ring of petals of one flower. Petal i runs from the inner circle at angle
+// a = i * step + offset out towards the outer circle and back to the inner
+// circle at b = (i * step - step) + offset; each coordinate is the double
+// cos or sin times the radius plus the centre, rounded to the nearest integer,
+// halves to even.
+struct PetalRing {
+    double step = 0.0;
+    double offset = 0.0;
+    std::int32_t innerRadius = 0;
+    std::int32_t outerRadius = 0;
+    std::int32_t centerX = 0;
+    std::int32_t centerY = 0;
+};
+
+// Calls draw with the points of petals 1 to count in order, leaving out petals
+// whose points equal those drawn just before (they would change no pixel), so
+// that the pixels drawn are exactly those of every petal. Calls stillDrawing
+// now and then during long rings. Throws RuntimeError where the plain loop
+// would: FloatingPoint for an angle that is not finite, Overflow for a
+// coordinate beyond 32 bits, petals before it drawn; and Overflow after the
+// last petal when count is the largest 32-bit integer, as the loop's counter
+// steps past it.
+void drawPetals(const PetalRing& ring, std::int32_t count,
+                const std::function<void(const PetalPoints&)>& draw,
+                const std::function<void()>& stillDrawing);
+
+} // namespace qimbora
