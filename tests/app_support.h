@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,8 @@ public:
 };
 
 // Answers every showing with the next scripted path ("" is a cancel; so is
-// running out of answers) and records the filters it was given.
+// running out of answers; "<throw>" throws an exception of no known kind) and
+// records the filters it was given.
 class ScriptedDialog final : public SaveDialog {
 public:
     void setFilter(const std::string& filter) override { filters.push_back(filter); }
@@ -30,6 +32,8 @@ public:
             m_fileName = answers.front();
             answers.erase(answers.begin());
         }
+        if (m_fileName == "<throw>")
+            throw std::logic_error("the dialog broke");
     }
     std::string fileName() const override { return m_fileName; }
 

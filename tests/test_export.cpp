@@ -23,9 +23,13 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
 #include <functional>
+#include <optional>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace qimbora;
 using testing::errorOf;
@@ -112,6 +116,9 @@ private slots:
     void failedWriteLeavesTheOldFile();
     void windowSavesOnlyTheCanvas();
     void realDialogReturnsTheTypedPath();
+    void failuresSayWhyInChinese_data();
+    void failuresSayWhyInChinese();
+    void writableFileInAFolderThatIsNot();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -237,7 +244,7 @@ void TestExport::windowSavesOnlyTheCanvas()
     RecordingReport report;
     QtFontService fonts;
     FakeDialog dialog;
-    dialog.answers = {path("window.bmp").toStdString(), path("missing/x.bmp").toStdString()};
+    dialog.answers = {path("window.bmp").toStdString(), path("missing/x.bmp").toStdString(), "<throw>"};
     Form1 form({random, report, fonts, dialog});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -257,9 +264,12 @@ void TestExport::windowSavesOnlyTheCanvas()
         }
     }
 
-    // A failing save is reported and the drawing stays.
+    // A failing save is reported and the drawing stays; so with an error of no known kind.
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(report.messages.size(), 1);
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(report.messages.size(), 2);
+    QVERIFY(report.messages[1].contains(QStringLiteral("the dialog broke")));
     QCOMPARE(form.pic().canvas().image(), saved);
 }
 
@@ -295,6 +305,67 @@ void TestExport::realDialogReturnsTheTypedPath()
     whenDialogShown([](QFileDialog* shown) { shown->reject(); });
     dialog.ShowSave();
     QCOMPARE(dialog.fileName(), std::string());
+}
+
+void TestExport::failuresSayWhyInChinese_data()
+{
+    QTest::addColumn<QString>("name");  // in the test's folder
+    QTest::addColumn<int>("sizeLimit"); // bytes; 0 for none
+    QTest::addColumn<QString>("says");
+    QTest::newRow("folder missing") << "no such folder/p.bmp" << 0 << "文件夹不存在";
+    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) << 0 << "文件名太长";
+    QTest::newRow("a folder's name") << "." << 0 << "文件夹的名字";
+    QTest::newRow("file too large") << "big.bmp" << 100000 << "文件太大";
+}
+
+void TestExport::failuresSayWhyInChinese()
+{
+    QFETCH(QString, name);
+    QFETCH(int, sizeLimit);
+    QFETCH(QString, says);
+    const Canvas canvas(QSize(1122, 693), rgbColor(0, 0, 64));
+    QString message;
+    try {
+        std::optional<FileSizeLimit> limit;
+        if (sizeLimit > 0)
+            limit.emplace(sizeLimit);
+        SavePicture(canvas.image(), path(name).toStdString());
+    } catch (const RuntimeError& error) {
+        message = QString::fromStdString(error.detail());
+    }
+    QVERIFY2(message.contains(says), qPrintable(message));
+}
+
+// Where the folder may not be written but the file may, the file is written in
+// place. Root may write anywhere, so a child process gives up root first.
+void TestExport::writableFileInAFolderThatIsNot()
+{
+    QTemporaryDir folder(QStringLiteral("/tmp/qimbora-XXXXXX"));
+    const QString target = folder.filePath(QStringLiteral("kept.bmp"));
+    QVERIFY(QFile(target).open(QIODevice::WriteOnly));
+    QVERIFY(QFile::setPermissions(target,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
+                                      | QFileDevice::WriteOther));
+    QVERIFY(QFile::setPermissions(folder.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                      | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    const QImage image = gradient(47, 33);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(2);
+        try {
+            SavePicture(image, target.toStdString());
+        } catch (const RuntimeError& error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            _exit(1);
+        }
+        _exit(0);
+    }
+    int status = -1;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QCOMPARE(status, 0);
+    QCOMPARE(readBack(target), image);
 }
 
 QTEST_MAIN(TestExport)

@@ -7,29 +7,53 @@
 
 namespace qimbora {
 
+namespace {
+
+const QString kDrawingKept = QStringLiteral("\n画好的画都还在，可以接着画。");
+
+QString boxName(ErrorSubject subject)
+{
+    return subject == ErrorSubject::Pattern ? QStringLiteral("花样") : QStringLiteral("花瓣数量");
+}
+
+QString whatHappened(const RuntimeError& error)
+{
+    const ErrorSubject subject = error.subject();
+    const bool inABox = subject == ErrorSubject::PetalCount || subject == ErrorSubject::Pattern;
+    switch (error.kind()) {
+    case ErrorKind::TypeMismatch:
+        if (inABox)
+            return QStringLiteral("“%1”框里要填一个数字，比如 %2。")
+                .arg(boxName(subject),
+                     subject == ErrorSubject::Pattern ? QStringLiteral("6") : QStringLiteral("22"));
+        return QStringLiteral("类型不匹配：框里要填一个数字。");
+    case ErrorKind::Overflow:
+        if (subject == ErrorSubject::FlowerCount)
+            return QStringLiteral(
+                "已经数到 32767 朵花了，数不下去了。按“重 画”换一张新画布，就从 1 开始重新数。");
+        if (inABox)
+            return QStringLiteral("“%1”框里的数字太大了，请填一个小一点的数字。").arg(boxName(subject));
+        return QStringLiteral("溢出：数字太大了。");
+    case ErrorKind::FloatingPoint:
+        return QStringLiteral("数字太大，算不出来：请在“花样”框里填一个小一点的数字。");
+    case ErrorKind::Platform:
+        return QString::fromStdString(error.detail());
+    }
+    return {};
+}
+
+} // namespace
+
 void MessageBoxReport::report(QWidget* parent, const QString& message)
 {
     QMessageBox::warning(parent, QString::fromLatin1(layout::kTitle), message);
 }
 
-QString errorMessage(const RuntimeError& error)
+QString errorMessage(const RuntimeError& error) { return whatHappened(error) + kDrawingKept; }
+
+QString unexpectedErrorMessage(const QString& what)
 {
-    QString what;
-    switch (error.kind()) {
-    case ErrorKind::TypeMismatch:
-        what = QStringLiteral("类型不匹配：框里要填一个数字。");
-        break;
-    case ErrorKind::Overflow:
-        what = QStringLiteral("溢出：数字太大了。");
-        break;
-    case ErrorKind::FloatingPoint:
-        what = QStringLiteral("浮点运算错误：数字太大，算不出来。");
-        break;
-    case ErrorKind::Platform:
-        what = QStringLiteral("系统错误：") + QString::fromStdString(error.detail());
-        break;
-    }
-    return what + QStringLiteral("\n画好的画都还在，可以接着画。");
+    return QStringLiteral("出了一个意外的错误（%1），这一步没有做完。").arg(what) + kDrawingKept;
 }
 
 } // namespace qimbora

@@ -25,4 +25,7 @@ public:
 // The Chinese text for the error, with the reassurance that the drawing is kept.
 QString errorMessage(const RuntimeError& error);
 
+// The same for any other exception that reaches the window; `what` names it.
+QString unexpectedErrorMessage(const QString& what);
+
 } // namespace qimbora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/runtime_error.h"
+
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -34,7 +36,8 @@ std::int32_t toInt32(double value);
 double checkedFloat(double value);
 
 // Reads a control's text as a number: blanks, an optional sign, digits with an
-// optional fraction, an optional exponent, blanks. Anything else, the empty text,
+// optional fraction, an optional exponent, blanks; full-width digits, signs,
+// point, exponent letters and blanks count as their ASCII forms. Anything else, the empty text,
 // "nan", "inf" and hexadecimal included, throws RuntimeError(TypeMismatch); a
 // number beyond the double range throws RuntimeError(Overflow). Numbers too small
 // for a double read as zero. The decimal separator is always '.', whatever the
@@ -43,5 +46,17 @@ double textToDouble(std::string_view text);
 
 // textToDouble, then toInt32: "2.5" reads as 2, " 12 " as 12.
 std::int32_t textToInt32(std::string_view text);
+
+// Runs the read and names the subject in any RuntimeError it raises.
+template <typename Read>
+auto readAs(ErrorSubject subject, Read read)
+{
+    try {
+        return read();
+    } catch (RuntimeError& error) {
+        error.setSubject(subject);
+        throw;
+    }
+}
 
 } // namespace qimbora

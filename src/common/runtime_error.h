@@ -12,6 +12,14 @@ enum class ErrorKind {
     Platform,      // a failing call to the system; the detail holds the system's reason
 };
 
+// What the failing value was, so the message can name where to look.
+enum class ErrorSubject {
+    Unnamed,
+    PetalCount,  // the petal count box's text
+    Pattern,     // the pattern box's text
+    FlowerCount, // the count of flowers placed by hand
+};
+
 // The one error type the handlers raise. It ends the handler where it arises;
 // the window catches it at the event boundary and tells the user.
 class RuntimeError : public std::runtime_error {
@@ -20,9 +28,12 @@ public:
 
     ErrorKind kind() const { return m_kind; }
     const std::string& detail() const { return m_detail; }
+    ErrorSubject subject() const { return m_subject; }
+    void setSubject(ErrorSubject subject) { m_subject = subject; }
 
 private:
     ErrorKind m_kind;
+    ErrorSubject m_subject = ErrorSubject::Unnamed;
     std::string m_detail;
 };
 

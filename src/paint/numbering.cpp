@@ -41,8 +41,11 @@ std::unique_ptr<CLogFont> NumberingSetup(FontService& fonts, const StdFontRef& c
 Praise Pic_MouseUp(Canvas& canvas, RandomSource& random, CLogFont& numberFont, std::int16_t& flowerCount,
                    float x, float y)
 {
-    if (flowerCount == std::numeric_limits<std::int16_t>::max())
-        throw RuntimeError(ErrorKind::Overflow);
+    if (flowerCount == std::numeric_limits<std::int16_t>::max()) {
+        RuntimeError full(ErrorKind::Overflow);
+        full.setSubject(ErrorSubject::FlowerCount);
+        throw full;
+    }
     ++flowerCount;
     {
         const FontSelection selection(canvas, numberFont.handle());

@@ -17,7 +17,7 @@ void chooseLook(const PaintContext& context, float turn, Flower& flower)
     flower.petalColor = RandomColor(context.random);
     flower.centerColor = RandomColor(context.random);
     flower.rotationDegrees = toInt32(double(turn) * 360);
-    flower.petalCount = textToInt32(context.petalCountText);
+    flower.petalCount = readAs(ErrorSubject::PetalCount, [&] { return textToInt32(context.petalCountText); });
 }
 
 void paintRandomFlower(const PaintContext& context)
