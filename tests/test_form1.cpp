@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/picbox.h"
 #include "app/qt_save_dialog.h"
+#include "app/startup.h"
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "paint/random.h"
@@ -12,14 +13,18 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCryptographicHash>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace qimbora;
 using testing::CountingRandom;
@@ -56,6 +61,7 @@ class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void layout_data();
@@ -78,6 +84,12 @@ private slots:
     void comboBoxesFromTheKeyboard();
     void golden_data();
     void golden();
+    void scrollBarClicks_data();
+    void scrollBarClicks();
+    void wheelTurnsOnlyTheBoxBeingTyped();
+    void purpleButtonsArePaintedPurple();
+    void qtTextsAreChinese();
+    void longDrawingKeepsTheWindowAlive();
 
 private:
     template <typename T>
@@ -94,6 +106,8 @@ private:
     QtSaveDialog* m_dialog = nullptr;
     Form1* m_form = nullptr;
 };
+
+void TestForm1::initTestCase() { QVERIFY(installChineseTranslations(*qApp)); }
 
 void TestForm1::init()
 {
@@ -314,7 +328,7 @@ void TestForm1::badTextIsReportedAndTheDrawingStays()
     control<QComboBox>("Combo1")->setEditText(QStringLiteral("abc"));
     QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, QPoint(600, 300));
     QCOMPARE(m_report->messages.size(), 1);
-    QVERIFY(m_report->messages[0].contains(QStringLiteral("类型不匹配")));
+    QVERIFY(m_report->messages[0].contains(QStringLiteral("“花瓣数量”框里要填一个数字")));
     QCOMPARE(m_random->draws, 8 + 3 + 8);
     QCOMPARE(canvasImage(), drawn);
     QTest::mouseRelease(&m_form->pic(), Qt::LeftButton, {}, QPoint(600, 300));
@@ -479,6 +493,10 @@ void TestForm1::golden_data()
                                  << "21c1d13b439f5c29";
     QTest::newRow("new canvas, numbering from 1") << "click(300,300) new click(600,300)"
                                                   << "73c040e889703f22";
+    // The sunken frame is not the drawing area: nothing is painted or counted.
+    QTest::newRow("presses on the frame")
+        << "click(0,300) click(1,300) click(300,695) click(1125,2) right(0,1)"
+        << "c1290025ee854701";
 }
 
 void TestForm1::perform(const QString& action)
@@ -544,6 +562,109 @@ void TestForm1::golden()
     image.save(saved);
     QFAIL(qPrintable(
         QStringLiteral("canvas hash %1, expected %2; the canvas is in %3").arg(actual, hash, saved)));
+}
+
+void TestForm1::scrollBarClicks_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("value");
+    QTest::newRow("left arrow at 0") << Qt::LeftButton << 5 << 0;
+    QTest::newRow("right arrow") << Qt::LeftButton << 156 << 1;
+    QTest::newRow("trough, right of the thumb") << Qt::LeftButton << 120 << 1;
+    QTest::newRow("middle button in the trough") << Qt::MiddleButton << 120 << 0;
+    QTest::newRow("right button in the trough") << Qt::RightButton << 120 << 0;
+}
+
+void TestForm1::scrollBarClicks()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(int, x);
+    QFETCH(int, value);
+    auto* scroll = control<QScrollBar>("HScroll1");
+    QTest::mouseClick(scroll, button, {}, QPoint(x, scroll->height() / 2));
+    QCOMPARE(scroll->value(), value);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr); // no "Scroll here" menu
+}
+
+void TestForm1::wheelTurnsOnlyTheBoxBeingTyped()
+{
+    auto* combo = control<QComboBox>("Combo1");
+    auto turn = [combo] {
+        const QPointF at(combo->width() / 2.0, combo->height() / 2.0);
+        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+    };
+    turn();
+    QCOMPARE(combo->currentText(), QStringLiteral("22"));
+    combo->setFocus();
+    turn();
+    QVERIFY(combo->currentText() != QStringLiteral("22"));
+}
+
+void TestForm1::purpleButtonsArePaintedPurple()
+{
+    for (const char* name : {"Command2", "Command3"}) {
+        auto* button = control<QPushButton>(name);
+        // A point of the face clear of the text and the border.
+        const QPoint face(6, button->height() / 2);
+        QCOMPARE(button->grab().toImage().pixelColor(face), QColor(177, 48, 129));
+        button->setDown(true);
+        const QColor pressed = button->grab().toImage().pixelColor(face);
+        button->setDown(false);
+        QVERIFY(pressed.value() < 129);
+        button->setFocus();
+        QCOMPARE(button->grab().toImage().pixelColor(0, button->height() / 2), QColor(Qt::white));
+    }
+}
+
+// Qt's own buttons and questions speak Chinese like the rest of the window.
+void TestForm1::qtTextsAreChinese()
+{
+    QStringList seen;
+    QTimer::singleShot(50, [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            for (QAbstractButton* button : box->buttons())
+                seen << button->text();
+            box->accept();
+        }
+    });
+    MessageBoxReport().report(m_form, QStringLiteral("?"));
+    QCOMPARE(seen, QStringList{QStringLiteral("确定")});
+
+    seen.clear();
+    QTimer::singleShot(50, [&seen] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            seen << dialog->windowTitle();
+            for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+                seen << button->text();
+            dialog->reject();
+        }
+    });
+    m_dialog->ShowSave();
+    QCOMPARE(seen,
+             (QStringList{QStringLiteral("另存为"), QStringLiteral("保存(&S)"), QStringLiteral("取消")}));
+}
+
+// A drawing that takes seconds shows the busy pointer, and the close button
+// ends it.
+void TestForm1::longDrawingKeepsTheWindowAlive()
+{
+    // Angles this large are drawn petal by petal: seconds of work.
+    control<QComboBox>("Combo1")->setEditText(QStringLiteral("5000000"));
+    control<QComboBox>("Combo2")->setEditText(QStringLiteral("1e12"));
+    bool busy = false;
+    QTimer::singleShot(700, m_form, [this, &busy] {
+        busy = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::BusyCursor;
+        m_form->close();
+    });
+    QTest::mousePress(&m_form->pic(), Qt::LeftButton, {}, QPoint(402, 302));
+    QVERIFY(busy);
+    QVERIFY(!m_form->isVisible());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    // Abandoned before the fill and the centre disc.
+    QCOMPARE(canvasImage().pixelColor(400, 300), QColor(0, 0, 64));
 }
 
 QTEST_MAIN(TestForm1)

@@ -1,9 +1,11 @@
 #include "app/form1.h"
 
+#include "app/controls.h"
 #include "app/error_report.h"
 #include "app/fonts.h"
 #include "app/icon.h"
 #include "app/layout.h"
+#include "app/patience.h"
 #include "app/picbox.h"
 #include "common/runtime_error.h"
 #include "export/save.h"
@@ -51,7 +53,7 @@ QLabel* makeCaption(QWidget* parent, const char* name, const QRect& geometry, co
 
 QComboBox* makeCombo(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
 {
-    auto* combo = place(new QComboBox(parent), name, geometry);
+    auto* combo = place(new NumberBox(parent), name, geometry);
     combo->setEditable(true);
     // Typed text stays as typed: no completion from the list, and Enter adds nothing to it.
     combo->setCompleter(nullptr);
@@ -70,9 +72,9 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry
 
 QPushButton* makePurpleButton(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
 {
-    QPushButton* button = makeButton(parent, name, geometry, text);
+    QPushButton* button = place(makeColouredButton(parent, layout::kButtonBack), name, geometry);
+    button->setText(text);
     button->setFont(songFont(layout::kControlFontPoints));
-    setColor(button, QPalette::Button, layout::kButtonBack);
     return button;
 }
 
@@ -121,6 +123,7 @@ void Form1::createControls()
     Pic->setFocusPolicy(Qt::StrongFocus);
     Pic->setFont(songFont(layout::kPicFontPoints));
     Pic->canvas().setFont(canvasFont());
+    Pic->canvas().setBusyListener([this] { m_patience.breathe(); });
     connect(Pic, &PicBox::mouseDown, this, &Form1::Pic_MouseDown);
     connect(Pic, &PicBox::mouseUp, this, [this](MouseButton, float x, float y) { Pic_MouseUp(x, y); });
 
@@ -135,7 +138,7 @@ void Form1::createControls()
         Command1[index] = makeButton(this, name.constData(), layout::kCommand1[index], flowerTexts[index]);
         connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
     }
-    HScroll1 = place(new QScrollBar(Qt::Horizontal, this), "HScroll1", layout::kHScroll1);
+    HScroll1 = place(new StepScrollBar(this), "HScroll1", layout::kHScroll1);
     HScroll1->setRange(0, 32767);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(1);
@@ -198,6 +201,12 @@ void Form1::Form_Resize()
     Pic->move(0, Pic->y());
 }
 
+void Form1::closeEvent(QCloseEvent* event)
+{
+    m_patience.closeRequested();
+    QWidget::closeEvent(event);
+}
+
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -212,12 +221,19 @@ PaintContext Form1::paintContext()
 
 void Form1::runHandler(const std::function<void()>& handler)
 {
+    const Patience::Scope running(m_patience);
     try {
         handler();
+    } catch (const HandlerAbandoned&) {
+        // The window is closing: the program ends.
     } catch (const RuntimeError& error) {
         m_services.errors.report(this, errorMessage(error));
     } catch (const std::bad_alloc&) {
-        m_services.errors.report(this, errorMessage(RuntimeError(ErrorKind::Platform, "内存不足")));
+        m_services.errors.report(this, unexpectedErrorMessage(QStringLiteral("内存不够用了")));
+    } catch (const std::exception& other) {
+        m_services.errors.report(this, unexpectedErrorMessage(QString::fromLocal8Bit(other.what())));
+    } catch (...) {
+        m_services.errors.report(this, unexpectedErrorMessage(QStringLiteral("原因不明")));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/patience.h"
 #include "paint/context.h"
 
 #include <QWidget>
@@ -47,6 +48,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -68,6 +70,7 @@ private:
     void runHandler(const std::function<void()>& handler);
 
     Form1Services m_services;
+    Patience m_patience;
     PicBox* Pic = nullptr;
     QLabel* Label1 = nullptr;
     std::array<QPushButton*, 2> Command1{};

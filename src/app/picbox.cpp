@@ -62,11 +62,26 @@ void PicBox::forward(QMouseEvent* event, void (PicBox::*signal)(MouseButton, flo
     emit(this->*signal)(*button, float(at.x()), float(at.y()));
 }
 
-void PicBox::mousePressEvent(QMouseEvent* event) { forward(event, &PicBox::mouseDown); }
+void PicBox::mousePressEvent(QMouseEvent* event)
+{
+    // The sunken frame is not the drawing area: a press there is no canvas press,
+    // and its release counts nothing.
+    if (!contentsRect().contains(event->position().toPoint()))
+        return;
+    m_pressedInside |= event->button();
+    forward(event, &PicBox::mouseDown);
+}
 
 void PicBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
-void PicBox::mouseReleaseEvent(QMouseEvent* event) { forward(event, &PicBox::mouseUp); }
+void PicBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A press inside counts on its release wherever the pointer went since.
+    if (!m_pressedInside.testFlag(event->button()))
+        return;
+    m_pressedInside &= ~event->button();
+    forward(event, &PicBox::mouseUp);
+}
 
 void PraiseLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
 void PraiseLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }

@@ -9,8 +9,9 @@
 namespace qimbora {
 
 // The canvas control: a sunken frame around the canvas's persistent image.
-// Presses and releases inside it are reported in image pixels; a quick second
-// press (a double click) is reported as a press like any other.
+// Presses inside the frame, and the releases that end them, are reported in
+// image pixels; a quick second press (a double click) is reported as a press
+// like any other.
 class PicBox : public QFrame {
     Q_OBJECT
 
@@ -39,6 +40,7 @@ private:
     void forward(QMouseEvent* event, void (PicBox::*signal)(MouseButton, float, float));
 
     Canvas m_canvas;
+    Qt::MouseButtons m_pressedInside;
 };
 
 // A label that keeps presses on its rectangle to itself: a press on the

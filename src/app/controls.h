@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace qimbora {
+
+// A scroll bar that moves by its single step for each arrow or trough click and
+// follows its dragged thumb; no button, style or menu ("Scroll here") makes it
+// jump to the pointer.
+class StepScrollBar final : public QScrollBar {
+    Q_OBJECT
+
+public:
+    explicit StepScrollBar(QWidget* parent);
+    ~StepScrollBar() override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// An editable combo box that the mouse wheel changes only while it has the
+// keyboard focus, so a wheel turned over the window changes no number.
+class NumberBox final : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit NumberBox(QWidget* parent);
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+};
+
+// A push button painted flat in its colour (the desktop style would paint a
+// gradient over it), darker while pressed, with a white ring while focused.
+QPushButton* makeColouredButton(QWidget* parent, const QColor& colour);
+
+} // namespace qimbora

@@ -1,0 +1,70 @@
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTranslator>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include <unistd.h>
+
+namespace qimbora {
+
+namespace {
+
+constexpr char kRoundingPolicy[] = "QT_SCALE_FACTOR_ROUNDING_POLICY";
+// Room for the frame and title bar the desktop adds, in its logical pixels.
+constexpr int kFrameAllowance = 48;
+
+} // namespace
+
+bool installChineseTranslations(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QApplication::installTranslator(translator);
+}
+
+bool tooLargeAtThisScale(const QWidget& window)
+{
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") || qEnvironmentVariableIsSet(kRoundingPolicy))
+        return false;
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return false;
+    const double ratio = screen->devicePixelRatio();
+    if (ratio == std::floor(ratio))
+        return false;
+    const QSize room = screen->availableGeometry().size();
+    return window.width() + kFrameAllowance / 4 > room.width()
+        || window.height() + kFrameAllowance > room.height();
+}
+
+void restartAtWholeScale(char* const argv[])
+{
+    ::setenv(kRoundingPolicy, "Floor", 1);
+    ::execv("/proc/self/exe", argv);
+    std::perror("qimbora: cannot start again");
+    std::exit(1);
+}
+
+void keepOnScreen(QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const int x = std::max(room.left(), std::min(frame.x(), room.right() + 1 - frame.width()));
+    const int y = std::min(std::max(frame.y(), room.top()), room.bottom() + 1 - frame.height());
+    if (x != frame.x() || y != frame.y())
+        window.move(x, y);
+}
+
+} // namespace qimbora
