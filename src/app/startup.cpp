@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
@@ -25,6 +26,7 @@ constexpr int kFrameAllowance = 48;
 
 bool installChineseTranslations(QApplication& app)
 {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     auto* translator = new QTranslator(&app);
     if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
@@ -49,6 +51,9 @@ bool tooLargeAtThisScale(const QWidget& window)
 void restartAtWholeScale(char* const argv[])
 {
     ::setenv(kRoundingPolicy, "Floor", 1);
+    // Text keeps the size the layout was made for: 96 dots per inch at the whole scale.
+    const double whole = std::floor(qApp->primaryScreen()->devicePixelRatio());
+    ::setenv("QT_FONT_DPI", QByteArray::number(int(96 * whole)).constData(), 1);
     ::execv("/proc/self/exe", argv);
     std::perror("qimbora: cannot start again");
     std::exit(1);
