@@ -14,6 +14,7 @@
 #include "paint/numbering.h"
 #include "paint/place.h"
 #include "paint/random.h"
+#include "speech/speaker.h"
 #include "surface/canvas.h"
 #include "surface/floodfill.h"
 #include "surface/raster.h"
@@ -202,7 +203,8 @@ void BM_PressToScreen(benchmark::State& state)
     NoReport report;
     QtFontService fonts;
     QtSaveDialog dialog;
-    Form1 form({random, report, fonts, dialog});
+    Silence speaker;
+    Form1 form({random, report, fonts, dialog, speaker});
     form.show();
     QApplication::processEvents();
     PicBox& pic = form.pic();

@@ -4,6 +4,8 @@
 #include "app/error_report.h"
 #include "export/save_dialog.h"
 
+#include "speech/speaker.h"
+
 #include <QStringList>
 
 #include <stdexcept>
@@ -11,6 +13,13 @@
 #include <vector>
 
 namespace qimbora::testing {
+
+// Records what would have been said.
+class RecordingSpeaker final : public Speaker {
+public:
+    void say(const std::string& text) override { said.push_back(text); }
+    std::vector<std::string> said;
+};
 
 class RecordingReport final : public ErrorReport {
 public:

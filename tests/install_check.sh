@@ -14,6 +14,7 @@ desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "deskto
 grep -q '^Categories=.*Education;.*Game;' "$root/usr/share/applications/$id.desktop" || fail "categories"
 grep -q '^Name\[zh_CN\]=' "$root/usr/share/applications/$id.desktop" || fail "no Chinese name"
 grep -q '^Comment\[zh_CN\]=' "$root/usr/share/applications/$id.desktop" || fail "no Chinese comment"
+grep -q '^Name\[zh_CN\]=静音启动' "$root/usr/share/applications/$id.desktop" || fail "no muted start"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
 for size in "$@"; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png"

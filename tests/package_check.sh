@@ -17,7 +17,7 @@ for path in ./usr/bin/qimbora ./usr/share/applications/$id.desktop ./usr/share/m
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in qt6-qpa-plugins qt6-translations-l10n fonts-arphic-uming libqt6widgets6 libqt6gui6 libqt6core6; do
+for package in qt6-qpa-plugins qt6-translations-l10n fonts-arphic-uming espeak-ng-data libespeak-ng1 libqt6widgets6 libqt6gui6 libqt6core6; do
     grep -q "\b$package\b" <<<"$depends" || fail "$package is not a dependency"
 done
 

@@ -75,6 +75,7 @@ private:
     RecordingReport m_report;
     QtFontService m_fonts;
     testing::ScriptedDialog m_dialog;
+    testing::RecordingSpeaker m_speaker;
     std::unique_ptr<Form1> m_form;
 };
 
@@ -82,7 +83,7 @@ void TestBadInput::init()
 {
     m_random = Pcg32();
     m_report.messages.clear();
-    m_form = std::make_unique<Form1>(Form1Services{m_random, m_report, m_fonts, m_dialog});
+    m_form = std::make_unique<Form1>(Form1Services{m_random, m_report, m_fonts, m_dialog, m_speaker});
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
@@ -204,10 +205,12 @@ void TestBadInput::countStopsAt32767()
     auto* label = m_form->findChild<QLabel*>(QStringLiteral("Label1"));
     QCOMPARE(label->text(), QStringLiteral("真聪明!共画了32767朵花"));
     const QImage before = canvas();
+    const std::size_t spoken = m_speaker.said.size();
     QTest::mouseClick(&m_form->pic(), Qt::RightButton, {}, QPoint(402, 302));
     QCOMPARE(m_form->flowerCount(), std::int16_t(32767));
     QCOMPARE(m_report.messages.size(), 1);
     QVERIFY(m_report.messages[0].contains(QStringLiteral("按“重 画”")));
+    QCOMPARE(m_speaker.said.size(), spoken); // the overflow says nothing
     QCOMPARE(canvas(), before);
     QCOMPARE(label->text(), QStringLiteral("真聪明!共画了32767朵花"));
     // A new canvas starts the count again.

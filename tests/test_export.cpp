@@ -245,7 +245,8 @@ void TestExport::windowSavesOnlyTheCanvas()
     QtFontService fonts;
     FakeDialog dialog;
     dialog.answers = {path("window.bmp").toStdString(), path("missing/x.bmp").toStdString(), "<throw>"};
-    Form1 form({random, report, fonts, dialog});
+    Silence speaker;
+    Form1 form({random, report, fonts, dialog, speaker});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(&form.pic(), Qt::LeftButton, {}, QPoint(602, 302));

@@ -8,6 +8,7 @@
 #include "paint/random.h"
 
 #include "app_support.h"
+#include "speech/numerals.h"
 #include "support.h"
 
 #include <QApplication>
@@ -90,6 +91,7 @@ private slots:
     void purpleButtonsArePaintedPurple();
     void qtTextsAreChinese();
     void longDrawingKeepsTheWindowAlive();
+    void praiseIsSpoken();
 
 private:
     template <typename T>
@@ -104,6 +106,7 @@ private:
     RecordingReport* m_report = nullptr;
     QtFontService* m_fonts = nullptr;
     QtSaveDialog* m_dialog = nullptr;
+    testing::RecordingSpeaker m_speaker;
     Form1* m_form = nullptr;
 };
 
@@ -111,11 +114,12 @@ void TestForm1::initTestCase() { QVERIFY(installChineseTranslations(*qApp)); }
 
 void TestForm1::init()
 {
+    m_speaker.said.clear();
     m_random = new CountingRandom;
     m_report = new RecordingReport;
     m_fonts = new QtFontService;
     m_dialog = new QtSaveDialog;
-    m_form = new Form1({*m_random, *m_report, *m_fonts, *m_dialog});
+    m_form = new Form1({*m_random, *m_report, *m_fonts, *m_dialog, m_speaker});
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     // An active window does not repaint everything on the first press.
@@ -665,6 +669,18 @@ void TestForm1::longDrawingKeepsTheWindowAlive()
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     // Abandoned before the fill and the centre disc.
     QCOMPARE(canvasImage().pixelColor(400, 300), QColor(0, 0, 64));
+}
+
+// Each numbered flower's praise is said, counted in Chinese numerals.
+void TestForm1::praiseIsSpoken()
+{
+    std::vector<std::string> expected;
+    for (std::int16_t count = 1; count <= 10; ++count) {
+        QTest::mouseClick(&m_form->pic(), count % 2 ? Qt::LeftButton : Qt::RightButton, {}, QPoint(300, 300));
+        expected.push_back(spokenPraise(count));
+        if (count == 1 || count == 3 || count == 10)
+            QCOMPARE(m_speaker.said, expected);
+    }
 }
 
 QTEST_MAIN(TestForm1)

@@ -30,7 +30,8 @@ void TestHiDpi::pressPaintsAtTheLogicalPosition()
     testing::RecordingReport report;
     QtFontService fonts;
     testing::ScriptedDialog dialog;
-    Form1 form({random, report, fonts, dialog});
+    Silence speaker;
+    Form1 form({random, report, fonts, dialog, speaker});
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.devicePixelRatio(), 2.0);

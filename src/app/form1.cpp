@@ -14,6 +14,8 @@
 #include "paint/new_canvas.h"
 #include "paint/numbering.h"
 #include "paint/place.h"
+#include "speech/numerals.h"
+#include "speech/speaker.h"
 #include "surface/qt_color.h"
 
 #include <QComboBox>
@@ -249,6 +251,7 @@ void Form1::Pic_MouseUp(float x, float y)
             = qimbora::Pic_MouseUp(Pic->canvas(), m_services.random, *NumberFont, FlowerCount, x, y);
         Label1->setText(QString::fromStdString(praise.caption));
         setColor(Label1, QPalette::WindowText, toQColor(praise.color));
+        m_services.speaker.say(spokenPraise(FlowerCount));
     });
 }
 

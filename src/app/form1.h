@@ -23,6 +23,7 @@ class PicBox;
 class QtFontService;
 class RandomSource;
 class SaveDialog;
+class Speaker;
 
 // What the platform supplies to the window; tests hand in fakes.
 struct Form1Services {
@@ -30,6 +31,7 @@ struct Form1Services {
     ErrorReport& errors;
     QtFontService& fonts;
     SaveDialog& saveDialog;
+    Speaker& speaker;
 };
 
 // The toy's one window. It builds its controls from the stored layout, runs

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct pa_simple;
+
+namespace qimbora {
+
+// Where the voice's samples go: 16-bit mono at the voice's rate.
+class AudioSink {
+public:
+    virtual ~AudioSink() = default;
+    // False when there is no sound server or no device: the toy stays silent.
+    virtual bool open(int sampleRate) = 0;
+    // Queues samples for playing; may wait while the queue is full.
+    virtual bool write(const std::int16_t* samples, std::size_t count) = 0;
+    // Drops what is queued and not yet played.
+    virtual void flush() = 0;
+};
+
+// The PulseAudio simple API, which PipeWire desktops serve too.
+class PulseSink final : public AudioSink {
+public:
+    PulseSink() = default;
+    ~PulseSink() override;
+    PulseSink(const PulseSink&) = delete;
+    PulseSink& operator=(const PulseSink&) = delete;
+
+    bool open(int sampleRate) override;
+    bool write(const std::int16_t* samples, std::size_t count) override;
+    void flush() override;
+
+private:
+    pa_simple* m_stream = nullptr;
+};
+
+} // namespace qimbora

@@ -1,0 +1,37 @@
+#include "speech/audio_sink.h"
+
+#include <pulse/simple.h>
+
+namespace qimbora {
+
+PulseSink::~PulseSink()
+{
+    if (!m_stream)
+        return;
+    pa_simple_flush(m_stream, nullptr);
+    pa_simple_free(m_stream);
+}
+
+bool PulseSink::open(int sampleRate)
+{
+    pa_sample_spec spec{};
+    spec.format = PA_SAMPLE_S16LE;
+    spec.rate = std::uint32_t(sampleRate);
+    spec.channels = 1;
+    m_stream = pa_simple_new(nullptr, "Qimbora", PA_STREAM_PLAYBACK, nullptr, "praise", &spec, nullptr,
+                             nullptr, nullptr);
+    return m_stream != nullptr;
+}
+
+bool PulseSink::write(const std::int16_t* samples, std::size_t count)
+{
+    return m_stream && pa_simple_write(m_stream, samples, count * sizeof *samples, nullptr) == 0;
+}
+
+void PulseSink::flush()
+{
+    if (m_stream)
+        pa_simple_flush(m_stream, nullptr);
+}
+
+} // namespace qimbora
