@@ -6,6 +6,8 @@
 
 #include "speech/speaker.h"
 
+#include <QCryptographicHash>
+#include <QImage>
 #include <QStringList>
 
 #include <stdexcept>
@@ -13,6 +15,13 @@
 #include <vector>
 
 namespace qimbora::testing {
+
+// The first 16 hex digits of the SHA-1 of the image's pixels.
+inline QString canvasHash(const QImage& image)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(16));
+}
 
 // Records what would have been said.
 class RecordingSpeaker final : public Speaker {
@@ -35,7 +44,6 @@ public:
     void setFilter(const std::string& filter) override { filters.push_back(filter); }
     void ShowSave() override
     {
-        ++showings;
         m_fileName.clear();
         if (!answers.empty()) {
             m_fileName = answers.front();
@@ -48,7 +56,6 @@ public:
 
     std::vector<std::string> answers;
     std::vector<std::string> filters;
-    int showings = 0;
 
 private:
     std::string m_fileName;

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <optional>
-#include <vector>
 
 namespace qimbora::testing {
 
@@ -33,28 +32,6 @@ public:
     }
     Pcg32 generator;
     int draws = 0;
-};
-
-// Hands out the given values in order; past the end the test fails.
-class ScriptedRandom final : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<float> values)
-        : m_values(std::move(values))
-    {
-    }
-    float next() override
-    {
-        if (m_used >= m_values.size()) {
-            QTest::qFail("more draws than scripted", __FILE__, __LINE__);
-            return 0.0f;
-        }
-        return m_values[m_used++];
-    }
-    std::size_t used() const { return m_used; }
-
-private:
-    std::vector<float> m_values;
-    std::size_t m_used = 0;
 };
 
 } // namespace qimbora::testing

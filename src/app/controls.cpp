@@ -1,7 +1,6 @@
 #include "app/controls.h"
 
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QProxyStyle>
 #include <QWheelEvent>
 
@@ -34,15 +33,6 @@ StepScrollBar::StepScrollBar(QWidget* parent)
 }
 
 StepScrollBar::~StepScrollBar() = default;
-
-void StepScrollBar::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    QScrollBar::mousePressEvent(event);
-}
 
 NumberBox::NumberBox(QWidget* parent)
     : QComboBox(parent)

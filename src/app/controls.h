@@ -15,9 +15,6 @@ class StepScrollBar final : public QScrollBar {
 public:
     explicit StepScrollBar(QWidget* parent);
     ~StepScrollBar() override;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
 };
 
 // An editable combo box that the mouse wheel changes only while it has the
