@@ -16,8 +16,8 @@ namespace {
 // Pictures as rows of characters separated by blanks: '.' background, '#'
 // border (the pen colour), 'F' the fill colour, 'o' any other colour.
 constexpr std::uint32_t kBack = toPixel(rgbColor(0, 0, 64));
-constexpr std::uint32_t kBorder = toPixel(kYellow);
-constexpr std::uint32_t kFill = toPixel(kRed);
+constexpr std::uint32_t kBorder = 0xFFFFFF00;
+constexpr std::uint32_t kFill = 0xFFFF0000;
 constexpr std::uint32_t kOther = toPixel(rgbColor(0, 200, 0));
 
 QImage picture(const QString& rows)
