@@ -1,4 +1,5 @@
 #include "common/color.h"
+#include "surface/canvas.h"
 #include "surface/floodfill.h"
 #include "surface/raster.h"
 
@@ -85,6 +86,7 @@ private slots:
     void pictures();
     void linesMatchTheirDefinitionAnywhere();
     void floodFillMatchesReferenceOnRandomWalls();
+    void transparentFillStyleFillsNothing();
 };
 
 // Small pictures with every pixel pinned: what each drawing call paints.
@@ -199,6 +201,17 @@ void TestSurface::floodFillMatchesReferenceOnRandomWalls()
         floodFill(image, seed, kBorder, fill);
         QCOMPARE(rowsOf(image), rowsOf(expected));
     }
+}
+
+void TestSurface::transparentFillStyleFillsNothing()
+{
+    Canvas canvas(QSize(5, 5), rgbColor(0, 0, 64)); // a new canvas's fill style is transparent
+    canvas.setForeColor(kYellow);
+    canvas.setFillColor(kRed);
+    canvas.floodFill(2, 2, kYellow);
+    canvas.setDrawWidth(2);
+    canvas.circle(2, 2, 1);
+    QCOMPARE(rowsOf(canvas.image()), "..#.. .###. ##.## .###. ..#..");
 }
 
 QTEST_MAIN(TestSurface)
