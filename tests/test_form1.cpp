@@ -177,8 +177,9 @@ void TestForm1::startState()
 // digits of the SHA-1 of the canvas's pixels. Actions, separated by blanks:
 // petals=T and pattern=T type into the combo boxes, angle=N sets the scroll
 // bar, click(x,y) is a left press and release, down(x,y) and up(x,y) left
-// press and release alone, right(x,y) a right click, one, ten and new the
-// buttons. Positions are in the canvas control, frame included.
+// press and release alone, double(x,y) a double click's second press,
+// right(x,y) a right click, label(x,y) a click on the praise label, one, ten
+// and new the buttons. Positions are in the canvas control, frame included.
 // A row that changes on purpose: check the image the failure writes, then copy
 // the printed hash into the row.
 void TestForm1::golden_data()
@@ -201,6 +202,7 @@ void TestForm1::golden_data()
     row("number at 180 degrees", "angle=180 down(300,300) up(600,400)", "dc48ac97894a4379");
     row("number where released", "down(300,300) up(600,400)", "23fe7ff79d8f7eab");
     row("a double click paints twice", "click(300,300) double(300,300) up(300,300)", "500fc05c4615c9c3");
+    row("a click on the praise label", "label(100,20)", "c1290025ee854701");
     row("number before any flower", "right(500,300)", "65386c7dfa6f50c7");
     row("counts on: 1, 2, 3", "click(200,200) click(500,300) click(800,500)", "87531799b0eadd87");
     row("flowers on the canvas edge", "click(2,2) click(1123,694)", "bf4057f16fcef66b");
@@ -230,6 +232,9 @@ void TestForm1::perform(const QString& action)
         click(QTest::MouseClick, Qt::RightButton);
     else if (at.captured(1) == "double") // the toolkit's second press of a quick pair
         click(QTest::MouseDClick, Qt::LeftButton);
+    else if (at.captured(1) == "label") // on the praise label, which lies over the canvas
+        QTest::mouseClick(control<QLabel>("Label1"), Qt::LeftButton, {},
+                          QPoint(at.captured(2).toInt(), at.captured(3).toInt()));
     else if (setting[0] == "petals" || setting[0] == "pattern")
         control<QComboBox>(setting[0] == "petals" ? "Combo1" : "Combo2")->setEditText(setting[1]);
     else if (setting[0] == "angle")
