@@ -32,8 +32,6 @@ StepScrollBar::StepScrollBar(QWidget* parent)
     setStyle(style);
 }
 
-StepScrollBar::~StepScrollBar() = default;
-
 NumberBox::NumberBox(QWidget* parent)
     : QComboBox(parent)
 {

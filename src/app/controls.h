@@ -14,7 +14,6 @@ class StepScrollBar final : public QScrollBar {
 
 public:
     explicit StepScrollBar(QWidget* parent);
-    ~StepScrollBar() override;
 };
 
 // An editable combo box that the mouse wheel changes only while it has the

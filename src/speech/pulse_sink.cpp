@@ -14,11 +14,11 @@ PulseSink::~PulseSink()
 
 bool PulseSink::open(int sampleRate)
 {
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_S16LE;
-    spec.rate = std::uint32_t(sampleRate);
-    spec.channels = 1;
-    m_stream = pa_simple_new(nullptr, "Qimbora", PA_STREAM_PLAYBACK, nullptr, "praise", &spec, nullptr,
+    pa_sample_spec samples{};
+    samples.format = PA_SAMPLE_S16LE;
+    samples.rate = std::uint32_t(sampleRate);
+    samples.channels = 1;
+    m_stream = pa_simple_new(nullptr, "Qimbora", PA_STREAM_PLAYBACK, nullptr, "praise", &samples, nullptr,
                              nullptr, nullptr);
     return m_stream != nullptr;
 }
