@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include <unistd.h>
@@ -52,11 +51,12 @@ void restartAtWholeScale(char* const argv[])
 {
     ::setenv(kRoundingPolicy, "Floor", 1);
     // Text keeps the size the layout was made for: 96 dots per inch at the whole scale.
-    const double whole = std::floor(qApp->primaryScreen()->devicePixelRatio());
+    const double whole = std::max(1.0, std::floor(qApp->primaryScreen()->devicePixelRatio()));
     ::setenv("QT_FONT_DPI", QByteArray::number(int(96 * whole)).constData(), 1);
     ::execv("/proc/self/exe", argv);
-    std::perror("qimbora: cannot start again");
-    std::exit(1);
+    // Still here: the toy goes on at the scale it has.
+    ::unsetenv(kRoundingPolicy);
+    ::unsetenv("QT_FONT_DPI");
 }
 
 void keepOnScreen(QWidget& window)

@@ -14,8 +14,9 @@ bool installChineseTranslations(QApplication& app);
 // A scale the user set (QT_SCALE_FACTOR) or a rounding already chosen is kept.
 bool tooLargeAtThisScale(const QWidget& window);
 
-// Starts the program again, in place, rounding fractional scales down.
-[[noreturn]] void restartAtWholeScale(char* const argv[]);
+// Starts the program again, in place, rounding fractional scales down. Returns
+// only when it cannot, and the program goes on as it is.
+void restartAtWholeScale(char* const argv[]);
 
 // Moves the shown window so that it lies on the screen's free area, its bottom
 // strip (the petal count, pattern, 重 画 and 保 存) visible above all.
