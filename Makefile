@@ -16,7 +16,7 @@ CMAKE_OPTIONS := -DQIMBORA_WERROR=$(WERROR)
 RUN_PACKAGES := g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-arphic-uming qt6-translations-l10n \
 	libespeak-ng-dev espeak-ng-data libpulse-dev
 TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool x11-xserver-utils imagemagick desktop-file-utils appstream dpkg-dev file
-CHECK_PACKAGES := $(TEST_PACKAGES) clang libclang-rt-14-dev
+CHECK_PACKAGES := $(TEST_PACKAGES) clang libclang-rt-14-dev llvm-14
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev libopencv-imgproc-dev python3
 
 .PHONY: all build run test check bench package deps test-deps check-deps bench-deps package-deps clean
