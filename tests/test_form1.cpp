@@ -51,6 +51,7 @@ private slots:
     void controls_data();
     void controls();
     void startState();
+    void canvasIsShownSharp();
     void golden_data();
     void golden();
     void badTextIsReportedAndTheDrawingStays_data();
@@ -139,14 +140,15 @@ void TestForm1::controls()
     QFETCH(QString, accessible);
     QVERIFY(widget->accessibleName().contains(accessible));
     if (!sampled.isNull())
-        QTEST(widget->grab().toImage().pixelColor(sampled), "colour");
+        QTEST(widget->grab().toImage().pixelColor(sampled * widget->devicePixelRatio()), "colour");
 }
 
 void TestForm1::startState()
 {
     Form1& form = m_window->form;
     QCOMPARE(form.windowTitle(), QStringLiteral("Qimbora1.0"));
-    QCOMPARE(form.grab().toImage().pixelColor(600, 740), QColor(63, 103, 29));
+    QCOMPARE(form.grab().toImage().pixelColor(QPoint(600, 740) * form.devicePixelRatio()),
+             QColor(63, 103, 29));
     QCOMPARE(form.size(), QSize(1125, 756));
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(form.windowFlags().testFlag(Qt::Tool)); // kept out of the task bar
@@ -171,6 +173,24 @@ void TestForm1::startState()
     QTest::keyClicks(pattern->lineEdit(), QStringLiteral("1"));
     QTest::keyClick(pattern->lineEdit(), Qt::Key_Return);
     QCOMPARE(QList<QVariant>({pattern->currentText(), pattern->count()}), QList<QVariant>({"61", 3}));
+}
+
+// Each canvas pixel is shown as one sharp block of the screen's scale; the
+// program runs this test at scale 1 and 2.
+void TestForm1::canvasIsShownSharp()
+{
+    const int scale = std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
+    QCOMPARE(m_window->form.devicePixelRatio(), scale);
+    QTest::mouseClick(pic(), Qt::LeftButton, {}, QPoint(400, 300));
+    const QImage image = canvasImage();
+    const QImage shown = pic()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), scale * QSize(1126, 697));
+    for (int y = 120; y < 480; ++y) {
+        for (int x = 220; x < 580; ++x) {
+            for (const QPoint corner : {QPoint(0, 0), QPoint(scale - 1, scale - 1)})
+                QCOMPARE(shown.pixel(scale * QPoint(x + 2, y + 2) + corner), image.pixel(x, y));
+        }
+    }
 }
 
 // A sequence of actions from the generator's fixed start -> the first 16 hex

@@ -11,6 +11,9 @@ QRect drawText(QImage& image, QPointF topLeft, const QString& text, const QFont&
 {
     QFont aliased = font;
     aliased.setStyleStrategy(QFont::NoAntialias);
+    // Qt drops hinting on a high-density screen, which moves glyphs by a pixel:
+    // a fixed choice paints the same number whatever the screen and its settings.
+    aliased.setHintingPreference(QFont::PreferVerticalHinting);
     const QFontMetricsF metrics(aliased, &image);
     QTransform turn;
     turn.translate(topLeft.x(), topLeft.y());
