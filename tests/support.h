@@ -2,7 +2,6 @@
 
 // Fakes and helpers shared by the test programs.
 #include "common/runtime_error.h"
-#include "paint/random.h"
 
 #include <QTest>
 
@@ -21,17 +20,5 @@ std::optional<ErrorKind> errorOf(F&& call)
     }
     return std::nullopt;
 }
-
-// The program's generator, counting its draws.
-class CountingRandom final : public RandomSource {
-public:
-    float next() override
-    {
-        ++draws;
-        return generator.next();
-    }
-    Pcg32 generator;
-    int draws = 0;
-};
 
 } // namespace qimbora::testing

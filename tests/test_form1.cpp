@@ -3,13 +3,14 @@
 #include "app/picbox.h"
 #include "app/qt_save_dialog.h"
 #include "app/startup.h"
+#include "common/runtime_error.h"
 #include "export/save.h"
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
+#include "paint/random.h"
+#include "speech/numerals.h"
 
 #include "app_support.h"
-#include "speech/numerals.h"
-#include "support.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,7 +32,7 @@ namespace {
 
 // The window with its services, the generator counting its draws.
 struct Window {
-    testing::CountingRandom random;
+    Pcg32 random;
     testing::RecordingReport report;
     QtFontService fonts;
     QtSaveDialog dialog;

@@ -3,27 +3,17 @@
 #include "font/qt_font_service.h"
 #include "font/std_font.h"
 #include "paint/flower.h"
-#include "paint/new_canvas.h"
 #include "paint/numbering.h"
-#include "paint/place.h"
 #include "paint/random.h"
 #include "surface/canvas.h"
-
-#include "support.h"
 
 #include <QTest>
 
 #include <array>
 #include <cmath>
-#include <optional>
 #include <random>
 
 using namespace qimbora;
-using testing::CountingRandom;
-using testing::errorOf;
-
-Q_DECLARE_METATYPE(qimbora::ErrorKind)
-Q_DECLARE_METATYPE(qimbora::ErrorSubject)
 
 namespace {
 
@@ -37,8 +27,6 @@ class TestPaint : public QObject {
 private slots:
     void generatorStartsHere();
     void defaultsAreWrittenBack();
-    void handlers_data();
-    void handlers();
     void countStopsAt32767();
     void longRingsPaintWhatEveryPetalPaints();
 };
@@ -72,65 +60,6 @@ void TestPaint::defaultsAreWrittenBack()
         QCOMPARE(QList<int>({canvas.foreColor(), canvas.fillColor(), canvas.drawWidth()}),
                  QList<int>({petalDrawn, red, 2}));
     }
-}
-
-using Action = std::function<void(const PaintContext&)>;
-Q_DECLARE_METATYPE(Action)
-
-// What each handler takes from the generator (the order of draws decides every
-// flower), and where text that is not a number stops it: after the draws
-// before the text is read, nothing drawn, the error naming its box.
-void TestPaint::handlers_data()
-{
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<QString>("petals");
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<int>("draws");
-    QTest::addColumn<std::optional<ErrorKind>>("kind");
-    QTest::addColumn<ErrorSubject>("subject");
-    const Action press = [](auto& c) { Pic_MouseDown(c, MouseButton::Left, 50, 50); };
-    const Action right = [](auto& c) { Pic_MouseDown(c, MouseButton::Right, 50, 50); };
-    const Action one = [](auto& c) { Command1_Click(c, 0); };
-    const Action ten = [](auto& c) { Command1_Click(c, 1); };
-    const Action newCanvas = [](auto& c) {
-        std::int16_t count = 5;
-        Command2_Click(c, count);
-        QCOMPARE(count, 0);
-    };
-    const auto row = [](const char* what, Action action, const char* petals, const char* pattern, int draws,
-                        std::optional<ErrorKind> kind = {}, ErrorSubject subject = ErrorSubject::Unnamed) {
-        QTest::newRow(what) << action << QString(petals) << QString(pattern) << draws << kind << subject;
-    };
-    row("left press", press, "22", "6", 8);
-    row("right press", right, "22", "6", 0);
-    row("one flower", one, "22", "6", 10);
-    row("ten flowers", ten, "22", "6", 100);
-    row("new canvas", newCanvas, "", "", 3);
-    row("press, petals abc", press, "abc", "6", 8, ErrorKind::TypeMismatch, ErrorSubject::PetalCount);
-    row("press, petals 1e10", press, "1e10", "6", 8, ErrorKind::Overflow, ErrorSubject::PetalCount);
-    row("press, empty pattern", press, "22", "", 8, ErrorKind::TypeMismatch, ErrorSubject::Pattern);
-    row("press, pattern 1e308", press, "22", "1e308", 8, ErrorKind::FloatingPoint);
-    row("ten, petals empty", ten, "", "6", 10, ErrorKind::TypeMismatch, ErrorSubject::PetalCount);
-    row("ten, pattern x", ten, "22", "x", 10, ErrorKind::TypeMismatch, ErrorSubject::Pattern);
-}
-
-void TestPaint::handlers()
-{
-    QFETCH(Action, action);
-    QFETCH(QString, petals);
-    QFETCH(QString, pattern);
-    QFETCH(std::optional<ErrorKind>, kind);
-    Canvas canvas(QSize(120, 90), kBack);
-    CountingRandom random;
-    try {
-        action({canvas, random, petals.toStdString(), pattern.toStdString()});
-        QVERIFY(!kind);
-    } catch (const RuntimeError& error) {
-        QCOMPARE(error.kind(), kind);
-        QTEST(error.subject(), "subject");
-        QCOMPARE(canvas.image().pixel(60, 45), toPixel(kBack));
-    }
-    QTEST(random.draws, "draws");
 }
 
 void TestPaint::countStopsAt32767()
