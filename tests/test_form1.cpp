@@ -8,9 +8,9 @@
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "paint/random.h"
-#include "speech/numerals.h"
 
 #include "app_support.h"
+#include "speech/numerals.h"
 
 #include <QApplication>
 #include <QComboBox>
