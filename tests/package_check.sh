@@ -1,28 +1,34 @@
 #!/usr/bin/env bash
-# package_check.sh BUILD_DIR ID
-# Builds the .deb, checks its file list, and checks that every library the
-# program links against comes from a package its dependency line names.
+# package_check.sh BUILD_DIR ID ICON_SIZE...
+# Builds the .deb and checks what it installs with the desktop's own tools, and
+# that every library the program links against comes from a package it depends on.
 set -euo pipefail
 build=$(realpath "$1") id=$2
+shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null)
 deb=$(ls "$work"/qimbora_*_amd64.deb)
-files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
-for path in ./usr/bin/qimbora ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-            ./usr/share/icons/hicolor/32x32/apps/$id.png ./usr/share/icons/hicolor/256x256/apps/$id.png; do
-    grep -qx "$path" <<<"$files" || fail "$path is not in the package"
+dpkg-deb -x "$deb" "$work/root"
+share=$work/root/usr/share
+[ -x "$work/root/usr/bin/qimbora" ] || fail "no program in bin"
+desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
+for line in 'Categories=.*Education;.*Game;' 'Name\[zh_CN\]=' 'Comment\[zh_CN\]=' 'Name\[zh_CN\]=静音启动'; do
+    grep -q "^$line" "$share/applications/$id.desktop" || fail "no $line in the desktop entry"
 done
-depends=$(dpkg-deb -f "$deb" Depends)
-echo "Depends: $depends"
-for package in qt6-qpa-plugins qt6-translations-l10n fonts-arphic-uming espeak-ng-data libespeak-ng1 libqt6widgets6 libqt6gui6 libqt6core6; do
-    grep -q "\b$package\b" <<<"$depends" || fail "$package is not a dependency"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "metainfo"
+for size in "$@"; do
+    icon=$share/icons/hicolor/${size}x${size}/apps/$id.png
+    [ "$(identify -format '%w %h' "$icon")" = "$size $size" ] || fail "icon $size"
 done
 
-# Unpacked into an empty root: each library the program names comes from a dependency.
-dpkg-deb -x "$deb" "$work/root"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for package in qt6-qpa-plugins qt6-translations-l10n fonts-arphic-uming espeak-ng-data; do
+    grep -q "\b$package\b" <<<"$depends" || fail "$package is not a dependency"
+done
 for library in $(objdump -p "$work/root/usr/bin/qimbora" | awk '/NEEDED/ { print $2 }'); do
     path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && /x86-64/ && !found { print $NF; found = 1 }')
     [ -n "$path" ] || fail "$library is not on this system"
