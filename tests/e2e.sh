@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # e2e.sh PROGRAM
 # The program a user starts, in a private X server of 1920 x 1080 at 150 %
-# desktop scaling (Xft.dpi 144): the window comes up at a whole scale, wholly
-# on the screen; a flower saved through the real dialog reads back as a bitmap
+# desktop scaling (Xft.dpi 144) and with no sound server: the window comes up
+# at a whole scale, wholly on the screen; a flower is praised aloud without a
+# word printed, and saved through the real dialog it reads back as a bitmap
 # with an independent reader; under a file-size limit a save fails with a
 # message and the program goes on.
 set -euo pipefail
@@ -14,47 +15,37 @@ trap 'stop_app; stop_x_server; rm -rf "$work" "$log"' EXIT
 fail() { echo "FAIL: $*"; cat "$log"; exit 1; }
 start_x_server 1920x1080
 echo "Xft.dpi: 144" | xrdb -nocpp -merge
+export XDG_RUNTIME_DIR=$work/run PULSE_SERVER=unix:/nonexistent/qimbora
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# Starts the program under a file-size limit (KiB) and waits for its window.
-# The save dialog opens in the working folder: an empty one, so typing completes nothing.
-start_program() {
-    (cd "$work" && ulimit -f "$1" && exec "$prog") >"$log" 2>&1 &
-    app=$! window=
+# The first visible window of the program named $1, other than its main one.
+window_named() {
     for _ in $(seq 200); do
-        kill -0 "$app" 2>/dev/null || fail "the program ended before its window showed"
-        window=$(xdotool search --onlyvisible --pid "$app" --name '^Qimbora1\.0$' 2>/dev/null | head -n 1 || true)
-        [ -n "$window" ] && return 0
-        sleep 0.1
-    done
-    fail "the window did not show"
-}
-# The first window of the program other than the main one, waited for.
-other_window() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --pid "$app" --name "$1" 2>/dev/null | grep -v "^$window\$" | head -n 1 && return 0
         kill -0 "$app" 2>/dev/null || fail "the program ended"
+        xdotool search --onlyvisible --pid "$app" --name "$1" 2>/dev/null | grep -v "^${window:-}\$" | head -n 1 && return 0
         sleep 0.1
     done
     fail "no window named $1 showed"
 }
+# Starts the program under a file-size limit (KiB), paints a flower centred at
+# canvas (398, 298) and saves it as $2 in an empty folder, so typing completes nothing.
 paint_and_save() {
+    (cd "$work" && ulimit -f "$1" && exec "$prog") >"$log" 2>&1 &
+    app=$! window=
+    window=$(window_named '^Qimbora1\.0$')
     sleep 0.5
-    xdotool mousemove --window "$window" 400 300 click 1 # a flower centred at canvas (398, 298)
-    sleep 0.2
-    xdotool mousemove --window "$window" 858 717 click 1 # 保 存
-    other_window . >/dev/null
+    xdotool mousemove --window "$window" 400 300 click 1 mousemove --window "$window" 858 717 click 1
+    window_named . >/dev/null
     sleep 0.5
-    xdotool type --delay 30 "$1"
+    xdotool type --delay 30 "$2"
     xdotool key Return
 }
 
-start_program unlimited
+paint_and_save unlimited flowers
 eval "$(xdotool getwindowgeometry --shell "$window")"
 echo "window at $X,$Y, $WIDTH x $HEIGHT on 1920 x 1080"
 [ "$WIDTH" -eq 1125 ] && [ "$HEIGHT" -eq 756 ] || fail "expected the window at a whole scale, 1125 x 756"
 [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1920 ] && [ $((Y + HEIGHT)) -le 1080 ] || fail "off the screen"
-
-paint_and_save flowers
 for _ in $(seq 100); do [ -s "$work/flowers.bmp" ] && break; sleep 0.1; done
 format=$(identify -format '%m %w %h' "$work/flowers.bmp") || fail "no bitmap was written"
 centre=$(convert "$work/flowers.bmp" -format '%[pixel:p{398,298}]' info:)
@@ -62,12 +53,11 @@ corner=$(convert "$work/flowers.bmp" -format '%[pixel:p{1121,0}]' info:)
 echo "read back: $format; centre $centre; corner $corner"
 [[ $format == BMP*" 1122 693" ]] || fail "expected a 1122 x 693 bitmap"
 [ "$corner" = "srgb(0,0,64)" ] && [ "$centre" != "srgb(0,0,64)" ] || fail "expected the flower on the background"
+[ ! -s "$log" ] || fail "the program printed while praising with no sound server"
 stop_app
 
 # 100 KiB is less than the 2.3 MB bitmap: the write fails, and a message shows.
-start_program 100
-paint_and_save limited
-other_window '^Qimbora1\.0$' >/dev/null
-kill -0 "$app" 2>/dev/null || fail "the program ended on the file-size limit"
+paint_and_save 100 limited
+window_named '^Qimbora1\.0$' >/dev/null
 ! ls "$work"/limited* >/dev/null 2>&1 || fail "a partial file was left behind"
 echo "under a file-size limit: a message, no partial file, the program goes on"
