@@ -18,6 +18,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <map>
 #include <optional>
 
 #include <sys/resource.h>
@@ -61,45 +62,14 @@ class TestExport : public QObject {
 
 private slots:
     void init() { QVERIFY(m_dir.emplace().isValid()); }
-    void savesWhereTheDialogSays();
     void failuresSayWhyAndKeepTheOldFile();
     void writableFileInAFolderThatIsNot();
-    void windowSavesTheCanvasAndGoesOn();
+    void windowSavesWhereTheDialogSays();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
     std::optional<QTemporaryDir> m_dir;
 };
-
-// Each click sets the filter and writes the canvas exactly where the dialog
-// said, a bitmap whatever the extension; a cancel ("") writes nothing.
-void TestExport::savesWhereTheDialogSays()
-{
-    const std::pair<QStringList, QString> rows[] = {{{"picture.jpg"}, "picture.jpg"},
-                                                    {{"picture"}, "picture"},
-                                                    {{"我的 花 园.bmp"}, "我的 花 园.bmp"},
-                                                    {{"a.bmp", "a.bmp"}, "a.bmp"},
-                                                    {{"kept.bmp", ""}, "kept.bmp"}};
-    for (const auto& [answers, file] : rows) {
-        QTemporaryDir folder;
-        Canvas canvas(QSize(30, 20), rgbColor(10, 20, 30));
-        testing::ScriptedDialog dialog;
-        QImage saved;
-        for (const QString& answer : answers) {
-            dialog.answers = {answer.isEmpty() ? std::string() : folder.filePath(answer).toStdString()};
-            Command3_Click(dialog, canvas);
-            saved = answer.isEmpty() ? saved : canvas.image();
-            canvas.setBackColor(canvas.backColor() + 40);
-        }
-        QCOMPARE(dialog.filters,
-                 std::vector<std::string>(answers.size(), "Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{file});
-        // 30 pixels: rows of 90 bytes padded to 92; 96 dots per inch.
-        QCOMPARE(contents(folder.filePath(file)).size(), 54 + 92 * 20);
-        QCOMPARE(readBack(folder.filePath(file)), saved);
-        QCOMPARE(readBack(folder.filePath(file)).dotsPerMeterX(), 3780);
-    }
-}
 
 // A failed save names the reason and what to do, and leaves the old file whole.
 void TestExport::failuresSayWhyAndKeepTheOldFile()
@@ -154,27 +124,43 @@ void TestExport::writableFileInAFolderThatIsNot()
     QCOMPARE(readBack(target), image);
 }
 
-void TestExport::windowSavesTheCanvasAndGoesOn()
+// Each click on 保 存 sets the filter and writes the canvas exactly where the
+// dialog said, a bitmap whatever the extension, over the file already there.
+// A cancel writes nothing; a failing save and an error of no known kind are
+// reported, and the drawing stays.
+void TestExport::windowSavesWhereTheDialogSays()
 {
     Pcg32 random;
     testing::RecordingReport report;
     QtFontService fonts;
     testing::ScriptedDialog dialog;
     Silence speaker;
-    dialog.answers = {path("window.bmp").toStdString(), path("missing/x.bmp").toStdString(), "<throw>"};
     Form1 form({random, report, fonts, dialog, speaker});
     form.show();
-    QTest::mouseClick(&form.pic(), Qt::LeftButton, {}, QPoint(602, 302));
     auto* save = form.findChild<QPushButton*>(QStringLiteral("Command3"));
-    QTest::mouseClick(save, Qt::LeftButton);
-    // The file is the canvas's image, not the praise label or the buttons over it.
-    QCOMPARE(readBack(path("window.bmp")), form.pic().canvas().image());
-    // A failing save, and an error of no known kind, are reported; the drawing stays.
-    QTest::mouseClick(save, Qt::LeftButton);
-    QTest::mouseClick(save, Qt::LeftButton);
+    std::map<QString, QImage> written;
+    int flowers = 0;
+    for (const QString name :
+         {"picture.jpg", "我的 花 园.bmp", "picture", "", "picture", "missing/x", "<throw>"}) {
+        const bool scripted = name.isEmpty() || name.startsWith('<');
+        const bool writes = !scripted && !name.contains('/');
+        if (writes) // a new flower before each save
+            QTest::mouseClick(&form.pic(), Qt::LeftButton, {}, QPoint(100 + 100 * flowers++, 302));
+        dialog.answers = {scripted ? name.toStdString() : path(name).toStdString()};
+        QTest::mouseClick(save, Qt::LeftButton);
+        if (writes)
+            written[name] = form.pic().canvas().image();
+    }
+    for (const auto& [name, image] : written)
+        QCOMPARE(readBack(path(name)), image);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 3);
+    QCOMPARE(dialog.filters, std::vector<std::string>(7, "Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*"));
+    // 1122 pixels: rows of 3366 bytes padded to 3368; 96 dots per inch.
+    QCOMPARE(contents(path("picture")).size(), 54 + 3368 * 693);
+    QCOMPARE(readBack(path("picture")).dotsPerMeterX(), 3780);
     QCOMPARE(report.messages.size(), 2);
     QVERIFY(report.messages[1].contains(QStringLiteral("the dialog broke")));
-    QCOMPARE(form.pic().canvas().image(), readBack(path("window.bmp")));
+    QCOMPARE(form.pic().canvas().image(), written["picture"]); // the drawing stays
 }
 
 QTEST_MAIN(TestExport)
