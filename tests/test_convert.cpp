@@ -4,7 +4,6 @@
 
 #include <QTest>
 
-
 using namespace qimbora;
 using testing::errorOf;
 
