@@ -36,29 +36,20 @@ public:
     QStringList messages;
 };
 
-// Answers every showing with the next scripted path ("" is a cancel; so is
-// running out of answers; "<throw>" throws an exception of no known kind) and
-// records the filters it was given.
+// Answers every showing with the path in answer ("" is a cancel; "<throw>"
+// throws an exception of no known kind) and records the filters it was given.
 class ScriptedDialog final : public SaveDialog {
 public:
     void setFilter(const std::string& filter) override { filters.push_back(filter); }
     void ShowSave() override
     {
-        m_fileName.clear();
-        if (!answers.empty()) {
-            m_fileName = answers.front();
-            answers.erase(answers.begin());
-        }
-        if (m_fileName == "<throw>")
+        if (answer == "<throw>")
             throw std::logic_error("the dialog broke");
     }
-    std::string fileName() const override { return m_fileName; }
+    std::string fileName() const override { return answer; }
 
-    std::vector<std::string> answers;
+    std::string answer;
     std::vector<std::string> filters;
-
-private:
-    std::string m_fileName;
 };
 
 } // namespace qimbora::testing

@@ -146,7 +146,7 @@ void TestExport::windowSavesWhereTheDialogSays()
         const bool writes = !scripted && !name.contains('/');
         if (writes) // a new flower before each save
             QTest::mouseClick(&form.pic(), Qt::LeftButton, {}, QPoint(100 + 100 * flowers++, 302));
-        dialog.answers = {scripted ? name.toStdString() : path(name).toStdString()};
+        dialog.answer = scripted ? name.toStdString() : path(name).toStdString();
         QTest::mouseClick(save, Qt::LeftButton);
         if (writes)
             written[name] = form.pic().canvas().image();

@@ -251,34 +251,24 @@ void TestForm1::golden_data()
 
 void TestForm1::perform(const QString& action)
 {
-    const QRegularExpressionMatch at
-        = QRegularExpression(QStringLiteral("^(\\w+)\\((\\d+),(\\d+)\\)$")).match(action);
     const QStringList setting = action.split(QLatin1Char('='));
-    const auto click = [&](QTest::MouseAction what, Qt::MouseButton button) {
-        QTest::mouseEvent(what, pic(), button, {}, QPoint(at.captured(2).toInt(), at.captured(3).toInt()));
-    };
-    if (at.captured(1) == "click")
-        click(QTest::MouseClick, Qt::LeftButton);
-    else if (at.captured(1) == "down")
-        click(QTest::MousePress, Qt::LeftButton);
-    else if (at.captured(1) == "up")
-        click(QTest::MouseRelease, Qt::LeftButton);
-    else if (at.captured(1) == "right")
-        click(QTest::MouseClick, Qt::RightButton);
-    else if (at.captured(1) == "double") // the toolkit's second press of a quick pair
-        click(QTest::MouseDClick, Qt::LeftButton);
-    else if (at.captured(1) == "label") // on the praise label, which lies over the canvas
-        QTest::mouseClick(control<QLabel>("Label1"), Qt::LeftButton, {},
-                          QPoint(at.captured(2).toInt(), at.captured(3).toInt()));
-    else if (setting[0] == "petals" || setting[0] == "pattern")
-        control<QComboBox>(setting[0] == "petals" ? "Combo1" : "Combo2")->setEditText(setting[1]);
-    else if (setting[0] == "angle")
-        control<QScrollBar>("HScroll1")->setValue(setting[1].toInt());
-    else
-        QTest::mouseClick(control<QPushButton>(action == "one"       ? "Command1_0"
-                                                   : action == "ten" ? "Command1_1"
-                                                                     : "Command2"),
-                          Qt::LeftButton);
+    if (setting[0] == "angle")
+        return control<QScrollBar>("HScroll1")->setValue(setting[1].toInt());
+    if (setting.size() == 2)
+        return control<QComboBox>(setting[0] == "petals" ? "Combo1" : "Combo2")->setEditText(setting[1]);
+    const QStringList buttons{"one", "ten", "new"};
+    const char* names[] = {"Command1_0", "Command1_1", "Command2"};
+    if (buttons.contains(action))
+        return QTest::mouseClick(control<QPushButton>(names[buttons.indexOf(action)]), Qt::LeftButton);
+    const QRegularExpressionMatch at = QRegularExpression("^(\\w+)\\((\\d+),(\\d+)\\)$").match(action);
+    const QString what = at.captured(1);
+    QTest::mouseEvent(what == "down"         ? QTest::MousePress
+                          : what == "up"     ? QTest::MouseRelease
+                          : what == "double" ? QTest::MouseDClick
+                                             : QTest::MouseClick,
+                      what == "label" ? static_cast<QWidget*>(control<QLabel>("Label1")) : pic(),
+                      what == "right" ? Qt::RightButton : Qt::LeftButton, {},
+                      QPoint(at.captured(2).toInt(), at.captured(3).toInt()));
 }
 
 void TestForm1::golden()
@@ -309,11 +299,9 @@ void TestForm1::golden()
 // What the messages say that no window row shows: each ends with the drawing kept.
 void TestForm1::messages()
 {
-    const std::pair<ErrorSubject, const char*> says[] = {
-        {ErrorSubject::FlowerCount, "按“重 画”换一张新画布，就从 1 开始重新数"},
-        {ErrorSubject::Unnamed, "溢出"},
-    };
-    for (auto [subject, text] : says) {
+    for (const auto& [subject, text] :
+         {std::pair{ErrorSubject::FlowerCount, "按“重 画”换一张新画布，就从 1 开始重新数"},
+          std::pair{ErrorSubject::Unnamed, "溢出"}}) {
         RuntimeError error(ErrorKind::Overflow);
         error.setSubject(subject);
         const QString message = errorMessage(error);
