@@ -97,15 +97,8 @@ void TestPaint::longRingsPaintWhatEveryPetalPaints()
     for (int round = 0; round < 32; ++round) {
         const int petals = between(16384, 60000), rotation = between(-720, 720);
         const int outer = round % 8 == 7 ? between(1000, 5000) : between(0, 200);
-        Flower flower{between(-50, 250),
-                      between(-50, 200),
-                      outer,
-                      round % 3 ? between(0, outer) : 0,
-                      petals,
-                      rotation,
-                      petal,
-                      kBack};
-        const Flower asked = flower;
+        const int x = between(-50, 250), y = between(-50, 200), inner = round % 3 ? between(0, outer) : 0;
+        Flower flower{x, y, outer, inner, petals, rotation, petal, kBack};
         const char* pattern = patterns[round % std::size(patterns)];
         Canvas painted(QSize(200, 150), kBack);
         PaintFlower(painted, pattern, flower);
@@ -116,8 +109,7 @@ void TestPaint::longRingsPaintWhatEveryPetalPaints()
         const double step = (std::stod(pattern) * 3.1415) / petals;
         const double offset = (rotation * 3.1415) / 180.0;
         const auto point = [&](double angle, int radius) {
-            return QPoint(toInt32(std::cos(angle) * radius + asked.centerX),
-                          toInt32(std::sin(angle) * radius + asked.centerY));
+            return QPoint(toInt32(std::cos(angle) * radius + x), toInt32(std::sin(angle) * radius + y));
         };
         for (std::int64_t i = 1; i <= petals; ++i) {
             const double a = (double(i) * step) + offset;
@@ -127,9 +119,9 @@ void TestPaint::longRingsPaintWhatEveryPetalPaints()
         }
         plain.setFillStyle(FillStyle::Solid);
         plain.setFillColor(petal);
-        plain.floodFill(asked.centerX, asked.centerY, petal);
+        plain.floodFill(x, y, petal);
         plain.setFillColor(kBack);
-        plain.circle(asked.centerX, asked.centerY, flower.innerRadius);
+        plain.circle(x, y, flower.innerRadius);
         QVERIFY2(painted.image() == plain.image(),
                  qPrintable(
                      QStringLiteral("%1 petals, pattern %2, radius %3").arg(petals).arg(pattern).arg(outer)));
