@@ -2,7 +2,6 @@
 #include "app/picbox.h"
 #include "common/runtime_error.h"
 #include "export/picture.h"
-#include "export/save.h"
 #include "font/qt_font_service.h"
 #include "paint/random.h"
 #include "surface/canvas.h"
@@ -17,7 +16,6 @@
 #include <QTest>
 
 #include <csignal>
-#include <cstdio>
 #include <map>
 #include <optional>
 
