@@ -30,7 +30,7 @@ using namespace qimbora;
 
 namespace {
 
-// The window with its services, the generator counting its draws.
+// The window with its services.
 struct Window {
     Pcg32 random;
     testing::RecordingReport report;
