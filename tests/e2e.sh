@@ -12,7 +12,8 @@ work=$(mktemp -d) log=$(mktemp) app=
 source "$(dirname "$0")/../scripts/x-server.sh"
 stop_app() { [ -z "$app" ] || { kill "$app" 2>/dev/null || true; wait "$app" 2>/dev/null || true; app=; }; }
 trap 'stop_app; stop_x_server; rm -rf "$work" "$log"' EXIT
-fail() { echo "FAIL: $*"; cat "$log"; exit 1; }
+# To stderr, so that a failure inside a command substitution is still shown.
+fail() { { echo "FAIL: $*"; cat "$log"; } >&2; exit 1; }
 start_x_server 1920x1080
 echo "Xft.dpi: 144" | xrdb -nocpp -merge
 export XDG_RUNTIME_DIR=$work/run PULSE_SERVER=unix:/nonexistent/qimbora
@@ -22,7 +23,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 window_named() {
     for _ in $(seq 200); do
         kill -0 "$app" 2>/dev/null || fail "the program ended"
-        xdotool search --onlyvisible --pid "$app" --name "$1" 2>/dev/null | grep -v "^${window:-}\$" | head -n 1 && return 0
+        xdotool search --all --onlyvisible --pid "$app" --name "$1" 2>/dev/null | grep -v "^${window:-}\$" | head -n 1 && return 0
         sleep 0.1
     done
     fail "no window named $1 showed"
