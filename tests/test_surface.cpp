@@ -1,6 +1,7 @@
 #include "common/color.h"
 #include "surface/canvas.h"
 #include "surface/floodfill.h"
+#include "surface/outline.h"
 #include "surface/raster.h"
 
 #include <QRandomGenerator>
@@ -108,6 +109,13 @@ void TestSurface::pictures_data()
     const auto circle = [](int radius, std::optional<std::uint32_t> fill) {
         return [=](QImage& i) { return drawCircle(i, QPoint(2, 2), radius, {2, kBorder}, fill); };
     };
+    const auto box = [](double left, double top, double right, double bottom, int turn) {
+        Contour c{{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+        return turn > 0 ? c : Contour(c.rbegin(), c.rend());
+    };
+    const auto outline = [](std::vector<Contour> contours) {
+        return [=](QImage& i) { return fillOutline(i, contours, kBorder); };
+    };
     const auto fill
         = [](QPoint seed) { return [=](QImage& i) { return floodFill(i, seed, kBorder, kFill); }; };
     // The pen square: width 2 adds the neighbours left, above and above-left.
@@ -127,6 +135,17 @@ void TestSurface::pictures_data()
     // Circles, pen 2: the outline is r - 1 < d <= r + 1, the fill d <= r - 1.
     row("circle 1, filled", empty, circle(1, kFill), "..#.. .###. ##F## .###. ..#..");
     row("circle 2, hollow", empty, circle(2, std::nullopt), "##### ##.## #...# ##.## #####");
+    // Outlines: the pixels whose centres have a non-zero winding number; a
+    // centre on the left or top edge is inside, on the right or bottom outside.
+    row("outline, centres on edges", empty, outline({box(0.5, 0.5, 3.5, 3.5, 1)}),
+        "###.. ###.. ###.. ..... .....");
+    row("outline, a hole wound back", empty, outline({box(0, 0, 5, 5, 1), box(1.5, 1.5, 3.5, 3.5, -1)}),
+        "##### #..## #..## ##### #####");
+    row("outline, overlap wound alike", empty, outline({box(0, 0, 3, 3, 1), box(2, 0, 5, 3, 1)}),
+        "##### ##### ##### ..... .....");
+    row("outline, slanted", empty, outline({{{0, 0}, {5, 5}, {0, 5}}}), "..... #.... ##... ###.. ####.");
+    row("outline, far, clipped", empty, outline({box(-1e12, 3, 1e12, 1e12, -1)}),
+        "..... ..... ..... ##### #####");
     // Fills: 4-connected, up to border pixels or the edge, through other colours.
     row("fill a U", "#.#.. #.#.# #...# ##### .....", fill({1, 0}), "#F#FF #F#F# #FFF# ##### .....");
     row("diagonal gap holds", "..#.. .#... #.... ..... .....", fill({0, 0}), "FF#.. F#... #.... ..... .....");

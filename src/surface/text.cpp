@@ -1,36 +1,118 @@
 #include "surface/text.h"
 
-#include <QFontMetricsF>
-#include <QPainter>
-#include <QTransform>
+#include "surface/outline.h"
+
+#include <QPainterPath>
+#include <QRawFont>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 
 namespace qimbora::raster {
+
+namespace {
+
+// Text coordinates (x along the baseline, y down) to image coordinates.
+class Turn {
+public:
+    Turn(QPointF origin, double degrees)
+        : m_origin(origin)
+    {
+        // Quarter turns are exact, so upright and sideways numbers keep straight stems.
+        const double turn = std::fmod(degrees, 360.0);
+        if (turn == 0) {
+            m_cos = 1, m_sin = 0;
+        } else if (turn == 90 || turn == -270) {
+            m_cos = 0, m_sin = 1;
+        } else if (turn == 180 || turn == -180) {
+            m_cos = -1, m_sin = 0;
+        } else if (turn == 270 || turn == -90) {
+            m_cos = 0, m_sin = -1;
+        } else {
+            const double radians = turn * (std::numbers::pi / 180);
+            m_cos = std::cos(radians);
+            m_sin = std::sin(radians);
+        }
+    }
+
+    // y grows downwards: counter-clockwise on screen.
+    QPointF map(QPointF p) const
+    {
+        return {m_origin.x() + m_cos * p.x() + m_sin * p.y(), m_origin.y() - m_sin * p.x() + m_cos * p.y()};
+    }
+
+private:
+    QPointF m_origin;
+    double m_cos, m_sin;
+};
+
+// The cubic from p0 to p3 as chords of at most about a pixel, p0 left out.
+void flattenCubic(QPointF p0, QPointF p1, QPointF p2, QPointF p3, Contour& out)
+{
+    const double length = std::abs(p1.x() - p0.x()) + std::abs(p1.y() - p0.y()) + std::abs(p2.x() - p1.x())
+        + std::abs(p2.y() - p1.y()) + std::abs(p3.x() - p2.x()) + std::abs(p3.y() - p2.y());
+    const int chords = int(std::clamp(std::ceil(length), 1.0, 64.0));
+    for (int i = 1; i < chords; ++i) {
+        const double t = double(i) / chords;
+        const double s = 1.0 - t;
+        const double a = s * s * s, b = 3 * s * s * t, c = 3 * s * t * t, d = t * t * t;
+        out.emplace_back(a * p0.x() + b * p1.x() + c * p2.x() + d * p3.x(),
+                         a * p0.y() + b * p1.y() + c * p2.y() + d * p3.y());
+    }
+    out.push_back(p3);
+}
+
+// The glyph's outline, placed at `at` in text coordinates, as closed polygons in image coordinates.
+void addGlyph(const QPainterPath& glyph, QPointF at, const Turn& turn, std::vector<Contour>& contours)
+{
+    Contour flat;
+    const auto finish = [&] {
+        if (flat.empty())
+            return;
+        Contour& turned = contours.emplace_back();
+        turned.reserve(flat.size());
+        for (const QPointF p : flat)
+            turned.push_back(turn.map(p));
+        flat.clear();
+    };
+    for (int i = 0; i < glyph.elementCount(); ++i) {
+        const QPainterPath::Element e = glyph.elementAt(i);
+        const QPointF p = QPointF(e.x, e.y) + at;
+        if (e.isMoveTo()) {
+            finish();
+            flat.push_back(p);
+        } else if (e.isLineTo()) {
+            flat.push_back(p);
+        } else if (e.isCurveTo() && i + 2 < glyph.elementCount() && !flat.empty()) {
+            const QPointF c2 = QPointF(glyph.elementAt(i + 1).x, glyph.elementAt(i + 1).y) + at;
+            const QPointF end = QPointF(glyph.elementAt(i + 2).x, glyph.elementAt(i + 2).y) + at;
+            flattenCubic(flat.back(), p, c2, end, flat);
+            i += 2;
+        }
+    }
+    finish();
+}
+
+} // namespace
 
 QRect drawText(QImage& image, QPointF topLeft, const QString& text, const QFont& font, double angleDegrees,
                std::uint32_t pixel)
 {
-    QFont aliased = font;
-    aliased.setStyleStrategy(QFont::NoAntialias);
-    // Qt drops hinting on a high-density screen, which moves glyphs by a pixel:
-    // a fixed choice paints the same number whatever the screen and its settings.
-    aliased.setHintingPreference(QFont::PreferVerticalHinting);
-    const QFontMetricsF metrics(aliased, &image);
-    QTransform turn;
-    turn.translate(topLeft.x(), topLeft.y());
-    turn.rotate(-angleDegrees); // y grows downwards: a negative turn is counter-clockwise on screen
-
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(aliased);
-    painter.setPen(QColor::fromRgb(pixel));
-    painter.setTransform(turn);
-    painter.drawText(QPointF(0, metrics.ascent()), text);
-    painter.end();
-
-    const QRectF cell(0, 0, metrics.horizontalAdvance(text), metrics.height());
-    const QRectF ink = metrics.boundingRect(text).translated(0, metrics.ascent());
-    return turn.mapRect(cell.united(ink)).toAlignedRect().adjusted(-2, -2, 2, 2) & image.rect();
+    // The font as the image resolves it: sized at the image's 96 dpi, not the screen's.
+    const QRawFont raw = QRawFont::fromFont(QFont(font, &image));
+    if (!raw.isValid() || !std::isfinite(topLeft.x()) || !std::isfinite(topLeft.y()))
+        return {};
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    const Turn turn(topLeft, angleDegrees);
+    std::vector<Contour> contours;
+    QPointF pen(0, std::round(raw.ascent()));
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        addGlyph(raw.pathForGlyph(glyphs[i]), pen, turn, contours);
+        pen.rx() += advances[i].x();
+    }
+    return fillOutline(image, contours, pixel);
 }
 
 } // namespace qimbora::raster
