@@ -10,7 +10,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null)
-deb=$(ls "$work"/qimbora_*_amd64.deb)
+deb=$(ls "$work"/qimbora_*_"$(dpkg --print-architecture)".deb)
 dpkg-deb -x "$deb" "$work/root"
 share=$work/root/usr/share
 [ -x "$work/root/usr/bin/qimbora" ] || fail "no program in bin"
@@ -29,8 +29,10 @@ echo "Depends: $depends"
 for package in qt6-qpa-plugins qt6-translations-l10n fonts-arphic-uming espeak-ng-data; do
     grep -q "\b$package\b" <<<"$depends" || fail "$package is not a dependency"
 done
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null)
 for library in $(objdump -p "$work/root/usr/bin/qimbora" | awk '/NEEDED/ { print $2 }'); do
-    path=$(ldconfig -p | awk -v lib="$library" '$1 == lib && /x86-64/ && !found { print $NF; found = 1 }')
+    path=$(ldconfig -p | awk -v lib="$library" -v arch="/$multiarch/" \
+        '$1 == lib && index($NF, arch) && !found { print $NF; found = 1 }')
     [ -n "$path" ] || fail "$library is not on this system"
     owner=$({ dpkg -S "$path" 2>/dev/null || dpkg -S "$(realpath "$path")" 2>/dev/null || true; } \
         | awk -F: 'NR == 1 { print $1 }')
