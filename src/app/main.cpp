@@ -25,6 +25,7 @@ int main(int argc, char* argv[])
     // For classrooms: qimbora --mute praises in writing only.
     const bool mute
         = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::string_view(a) == "--mute"; });
+    qimbora::roundScaleIfRestarted();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     qimbora::installChineseTranslations(app);

@@ -18,6 +18,9 @@ namespace qimbora {
 namespace {
 
 constexpr char kRoundingPolicy[] = "QT_SCALE_FACTOR_ROUNDING_POLICY";
+// Tells the program started again to round down. Qt's own variable would do,
+// but newer Qt warns when it applies that one after the application exists.
+constexpr char kRestarted[] = "QIMBORA_WHOLE_SCALE";
 // Room for the frame and title bar the desktop adds, in its logical pixels.
 constexpr int kFrameAllowance = 48;
 
@@ -34,7 +37,8 @@ bool installChineseTranslations(QApplication& app)
 
 bool tooLargeAtThisScale(const QWidget& window)
 {
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") || qEnvironmentVariableIsSet(kRoundingPolicy))
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") || qEnvironmentVariableIsSet(kRoundingPolicy)
+        || QGuiApplication::highDpiScaleFactorRoundingPolicy() == Qt::HighDpiScaleFactorRoundingPolicy::Floor)
         return false;
     const QScreen* screen = window.screen();
     if (!screen)
@@ -49,14 +53,22 @@ bool tooLargeAtThisScale(const QWidget& window)
 
 void restartAtWholeScale(char* const argv[])
 {
-    ::setenv(kRoundingPolicy, "Floor", 1);
+    ::setenv(kRestarted, "1", 1);
     // Text keeps the size the layout was made for: 96 dots per inch at the whole scale.
     const double whole = std::max(1.0, std::floor(qApp->primaryScreen()->devicePixelRatio()));
     ::setenv("QT_FONT_DPI", QByteArray::number(int(96 * whole)).constData(), 1);
     ::execv("/proc/self/exe", argv);
     // Still here: the toy goes on at the scale it has.
-    ::unsetenv(kRoundingPolicy);
+    ::unsetenv(kRestarted);
     ::unsetenv("QT_FONT_DPI");
+}
+
+void roundScaleIfRestarted()
+{
+    if (!qEnvironmentVariableIsSet(kRestarted))
+        return;
+    ::unsetenv(kRestarted);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
 }
 
 void keepOnScreen(QWidget& window)

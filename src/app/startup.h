@@ -18,6 +18,10 @@ bool tooLargeAtThisScale(const QWidget& window);
 // only when it cannot, and the program goes on as it is.
 void restartAtWholeScale(char* const argv[]);
 
+// Before the application exists: in a program started again by
+// restartAtWholeScale, rounds fractional scales down.
+void roundScaleIfRestarted();
+
 // Moves the shown window so that it lies on the screen's free area, its bottom
 // strip (the petal count, pattern, 重 画 and 保 存) visible above all.
 void keepOnScreen(QWidget& window);
