@@ -9,12 +9,22 @@
 #include <QCryptographicHash>
 #include <QImage>
 #include <QStringList>
+#include <QTest>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace qimbora::testing {
+
+// The offscreen platform that the window tests run on cannot stack windows or
+// pass size hints on, and warns each time it is asked to; the window and each
+// dialog ask once as they are shown. Nothing is wrong with the program then.
+inline void expectOffscreenNotices(int windows, const char* request = "raise()")
+{
+    for (int i = 0; i < windows; ++i)
+        QTest::ignoreMessage(QtWarningMsg, QByteArray("This plugin does not support ") + request);
+}
 
 // The first 16 hex digits of the SHA-1 of the image's pixels.
 inline QString canvasHash(const QImage& image)

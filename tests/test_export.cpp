@@ -134,6 +134,7 @@ void TestExport::windowSavesWhereTheDialogSays()
     testing::ScriptedDialog dialog;
     Silence speaker;
     Form1 form({random, report, fonts, dialog, speaker});
+    testing::expectOffscreenNotices(1);
     form.show();
     auto* save = form.findChild<QPushButton*>(QStringLiteral("Command3"));
     std::map<QString, QImage> written;

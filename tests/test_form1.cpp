@@ -80,6 +80,7 @@ private:
 void TestForm1::init()
 {
     m_window = std::make_unique<Window>();
+    testing::expectOffscreenNotices(1);
     m_window->form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_window->form));
 }
@@ -357,6 +358,7 @@ void TestForm1::wheelTurnsOnlyTheBoxBeingTyped()
 // Qt's own buttons and questions speak Chinese like the rest of the window.
 void TestForm1::qtTextsAreChinese()
 {
+    testing::expectOffscreenNotices(2, "propagateSizeHints()");
     QStringList seen;
     QTimer::singleShot(50, [&seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
