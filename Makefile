@@ -16,7 +16,7 @@ CMAKE_OPTIONS := -DQIMBORA_WERROR=$(WERROR)
 RUN_PACKAGES := g++ make cmake pkg-config qt6-base-dev libgl-dev fonts-arphic-uming qt6-translations-l10n \
 	libespeak-ng-dev espeak-ng-data libpulse-dev
 TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool x11-xserver-utils imagemagick desktop-file-utils appstream dpkg-dev file
-CHECK_PACKAGES := $(TEST_PACKAGES) clang libclang-rt-14-dev llvm-14
+CHECK_PACKAGES := $(TEST_PACKAGES) clang
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev libopencv-imgproc-dev python3
 
 .PHONY: all build run test check bench package deps test-deps check-deps bench-deps package-deps clean
@@ -35,8 +35,10 @@ deps:
 test-deps:
 	scripts/install-deps.sh $(TEST_PACKAGES)
 
+# The sanitizer runtimes and the symbolizer of the release's own clang.
 check-deps:
 	scripts/install-deps.sh $(CHECK_PACKAGES)
+	major=$$(clang -dumpversion | cut -d. -f1) && scripts/install-deps.sh libclang-rt-$$major-dev llvm-$$major
 
 package-deps:
 	scripts/install-deps.sh $(RUN_PACKAGES) dpkg-dev file
