@@ -28,14 +28,17 @@ window_named() {
     done
     fail "no window named $1 showed"
 }
-# Starts the program under a file-size limit (KiB), paints a flower centred at
-# canvas (398, 298) and saves it as $2 in an empty folder, so typing completes nothing.
+# Starts the program under a file-size limit (KiB), paints three numbered flowers,
+# the first centred at canvas (398, 298), and saves them as $2 in an empty
+# folder, so typing completes nothing.
 paint_and_save() {
     (cd "$work" && ulimit -f "$1" && exec "$prog") >"$log" 2>&1 &
     app=$! window=
     window=$(window_named '^Qimbora1\.0$')
     sleep 0.5
-    xdotool mousemove --window "$window" 400 300 click 1 mousemove --window "$window" 858 717 click 1
+    for at in "400 300" "700 200" "250 450" "858 717"; do
+        xdotool mousemove --window "$window" $at click 1
+    done
     window_named . >/dev/null
     sleep 0.5
     xdotool type --delay 30 "$2"
@@ -54,6 +57,8 @@ corner=$(convert "$work/flowers.bmp" -format '%[pixel:p{1121,0}]' info:)
 echo "read back: $format; centre $centre; corner $corner"
 [[ $format == BMP*" 1122 693" ]] || fail "expected a 1122 x 693 bitmap"
 [ "$corner" = "srgb(0,0,64)" ] && [ "$centre" != "srgb(0,0,64)" ] || fail "expected the flower on the background"
+bytes=$(md5sum <"$work/flowers.bmp" | cut -c 1-16)
+[ "$bytes" = 90e0c119dba55e1e ] || fail "the three flowers saved as $bytes; expected 90e0c119dba55e1e"
 [ ! -s "$log" ] || fail "the program printed while praising with no sound server"
 stop_app
 
