@@ -12,13 +12,14 @@ project=$PWD
 root=$project/build/root-$release
 
 # The first Debian archive this machine installs from, or Debian's own.
-mirror=$(sed -n -e 's/^URIs: *\(http[^ ]*\/debian\)\/*$/\1/p' -e 's/^deb  *\(http[^ ]*\/debian\)\/* .*/\1/p' \
-    /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null | head -n 1)
+mirror=$(cat /etc/apt/sources.list.d/*.sources /etc/apt/sources.list 2>/dev/null \
+    | sed -n -e 's/^URIs: *\(http[^ ]*\/debian\)\/*$/\1/p' -e 's/^deb  *\(http[^ ]*\/debian\)\/* .*/\1/p' \
+    | head -n 1 || true)
 mirror=${mirror:-http://deb.debian.org/debian}
 
 unmount_all() {
     # Deepest first; --lazy so that a process still inside cannot hold the run.
-    findmnt -rn -o TARGET | grep "^$root/" | sort -r | xargs -r -n 1 umount --lazy
+    findmnt -rn -o TARGET | { grep "^$root/" || true; } | sort -r | xargs -r -n 1 umount --lazy
 }
 trap unmount_all EXIT
 unmount_all
