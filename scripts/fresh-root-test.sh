@@ -34,6 +34,7 @@ debootstrap --variant=minbase "$release" "$root" "$mirror" >"$root.log" 2>&1 \
 echo "debootstrap $release from $mirror: ${SECONDS} s"
 mount -t proc proc "$root/proc"
 mount --bind /dev "$root/dev"
+mount --bind /dev/pts "$root/dev/pts"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone -q "$project" "$root/root/qimbora"
 
