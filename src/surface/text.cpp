@@ -18,22 +18,9 @@ class Turn {
 public:
     Turn(QPointF origin, double degrees)
         : m_origin(origin)
+        , m_cos(std::cos(std::fmod(degrees, 360.0) * (std::numbers::pi / 180)))
+        , m_sin(std::sin(std::fmod(degrees, 360.0) * (std::numbers::pi / 180)))
     {
-        // Quarter turns are exact, so upright and sideways numbers keep straight stems.
-        const double turn = std::fmod(degrees, 360.0);
-        if (turn == 0) {
-            m_cos = 1, m_sin = 0;
-        } else if (turn == 90 || turn == -270) {
-            m_cos = 0, m_sin = 1;
-        } else if (turn == 180 || turn == -180) {
-            m_cos = -1, m_sin = 0;
-        } else if (turn == 270 || turn == -90) {
-            m_cos = 0, m_sin = -1;
-        } else {
-            const double radians = turn * (std::numbers::pi / 180);
-            m_cos = std::cos(radians);
-            m_sin = std::sin(radians);
-        }
     }
 
     // y grows downwards: counter-clockwise on screen.
