@@ -3,7 +3,6 @@
 #include "font/qt_font_service.h"
 #include "surface/floodfill.h"
 #include "surface/raster.h"
-#include "surface/text.h"
 
 #include <cstdlib>
 #include <utility>
@@ -66,8 +65,15 @@ void Canvas::print(std::int16_t value)
     const RealizedFont* selected
         = m_fonts && m_selectedFont != kCanvasOwnFont ? m_fonts->find(m_selectedFont) : nullptr;
     const RealizedFont font = selected ? *selected : RealizedFont{toQFont(*m_font), 0.0};
-    changed(raster::drawText(m_image, QPointF(m_currentX, m_currentY), text, font.font, font.angleDegrees,
-                             toPixel(m_foreColor)));
+    changed(raster::drawText(m_image, QPointF(m_currentX, m_currentY), text, textFont(font.font),
+                             font.angleDegrees, toPixel(m_foreColor)));
+}
+
+raster::TextFont& Canvas::textFont(const QFont& font)
+{
+    if (!m_textFont || m_textFont->font() != font)
+        m_textFont.emplace(font, m_image);
+    return *m_textFont;
 }
 
 void Canvas::changed(const QRect& rect)

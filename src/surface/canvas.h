@@ -3,6 +3,7 @@
 #include "common/color.h"
 #include "font/font_service.h"
 #include "font/std_font.h"
+#include "surface/text.h"
 
 #include <QImage>
 #include <QPoint>
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace qimbora {
 
@@ -98,6 +100,7 @@ public:
 
 private:
     void changed(const QRect& rect);
+    raster::TextFont& textFont(const QFont& font);
 
     QImage m_image;
     Color m_backColor;
@@ -110,6 +113,7 @@ private:
     const FontTable* m_fonts;
     StdFontRef m_font;
     FontHandle m_selectedFont = kCanvasOwnFont;
+    std::optional<raster::TextFont> m_textFont; // the font print used last
     ChangeListener m_listener;
     BusyListener m_busyListener;
 };

@@ -69,15 +69,20 @@ QRect fillOutline(QImage& image, const std::vector<Contour>& contours, std::uint
     if (reach.isEmpty())
         return {};
 
+    // Walks the rows downwards with the edges that span each centre line.
+    std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.top.y() < b.top.y(); });
+    std::vector<const Edge*> active;
+    auto next = edges.cbegin();
     std::vector<Crossing> crossings;
     for (int y = reach.top(); y <= reach.bottom(); ++y) {
         const double centre = y + 0.5;
+        for (; next != edges.cend() && next->top.y() <= centre; ++next)
+            active.push_back(&*next);
+        std::erase_if(active, [centre](const Edge* e) { return e->bottom.y() <= centre; });
         crossings.clear();
-        for (const Edge& e : edges) {
-            if (centre < e.top.y() || centre >= e.bottom.y())
-                continue;
-            const double along = (centre - e.top.y()) / (e.bottom.y() - e.top.y());
-            crossings.push_back({e.top.x() + along * (e.bottom.x() - e.top.x()), e.winding});
+        for (const Edge* e : active) {
+            const double along = (centre - e->top.y()) / (e->bottom.y() - e->top.y());
+            crossings.push_back({e->top.x() + along * (e->bottom.x() - e->top.x()), e->winding});
         }
         fillRow(image, y, crossings, pixel);
     }

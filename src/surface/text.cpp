@@ -2,9 +2,6 @@
 
 #include "surface/outline.h"
 
-#include <QPainterPath>
-#include <QRawFont>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -83,11 +80,24 @@ void addGlyph(const QPainterPath& glyph, QPointF at, const Turn& turn, std::vect
 
 } // namespace
 
-QRect drawText(QImage& image, QPointF topLeft, const QString& text, const QFont& font, double angleDegrees,
+TextFont::TextFont(const QFont& font, const QImage& image)
+    : m_font(font)
+    , m_raw(QRawFont::fromFont(QFont(font, &image)))
+{
+}
+
+const QPainterPath& TextFont::outline(quint32 glyph)
+{
+    auto it = m_outlines.find(glyph);
+    if (it == m_outlines.end())
+        it = m_outlines.emplace(glyph, m_raw.pathForGlyph(glyph)).first;
+    return it->second;
+}
+
+QRect drawText(QImage& image, QPointF topLeft, const QString& text, TextFont& font, double angleDegrees,
                std::uint32_t pixel)
 {
-    // The font as the image resolves it: sized at the image's 96 dpi, not the screen's.
-    const QRawFont raw = QRawFont::fromFont(QFont(font, &image));
+    const QRawFont& raw = font.raw();
     if (!raw.isValid() || !std::isfinite(topLeft.x()) || !std::isfinite(topLeft.y()))
         return {};
     const QList<quint32> glyphs = raw.glyphIndexesForString(text);
@@ -96,7 +106,7 @@ QRect drawText(QImage& image, QPointF topLeft, const QString& text, const QFont&
     std::vector<Contour> contours;
     QPointF pen(0, std::round(raw.ascent()));
     for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        addGlyph(raw.pathForGlyph(glyphs[i]), pen, turn, contours);
+        addGlyph(font.outline(glyphs[i]), pen, turn, contours);
         pen.rx() += advances[i].x();
     }
     return fillOutline(image, contours, pixel);
