@@ -9,6 +9,8 @@ const char* const kPlaces[] = {"千", "百", "十", ""};
 
 // A group of up to four digits. A zero between digits is read once as 零; a
 // group that follows a higher group but lacks its thousands starts with 零.
+// Two is 两 before 千, and at the very start before 百, 万 or the measure word
+// that follows the number; elsewhere it is 二.
 std::string group(int value, bool followsHigher)
 {
     const int digits[] = {value / 1000, value / 100 % 10, value / 10 % 10, value % 10};
@@ -25,8 +27,12 @@ std::string group(int value, bool followsHigher)
             out += kDigits[0];
         zeroPending = false;
         // 十, not 一十, at the very start: 十一, but 一百一十.
-        const bool bareTen = place == 2 && digit == 1 && out.empty() && !followsHigher;
-        if (!bareTen)
+        const bool atStart = out.empty() && !followsHigher;
+        const bool bareTen = place == 2 && digit == 1 && atStart;
+        const bool liang = digit == 2 && (place == 0 || (atStart && place != 2));
+        if (liang)
+            out += "两";
+        else if (!bareTen)
             out += kDigits[digit];
         out += kPlaces[place];
         started = true;
