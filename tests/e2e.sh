@@ -5,7 +5,8 @@
 # at a whole scale, wholly on the screen; a flower is praised aloud without a
 # word printed, and saved through the real dialog it reads back as a bitmap
 # with an independent reader; under a file-size limit a save fails with a
-# message and the program goes on.
+# message and the program goes on. --help and --version answer with no screen;
+# an unknown option is named once, and the toy starts as usual.
 set -euo pipefail
 prog=$(realpath "$1")
 work=$(mktemp -d) log=$(mktemp) app=
@@ -14,6 +15,9 @@ stop_app() { [ -z "$app" ] || { kill "$app" 2>/dev/null || true; wait "$app" 2>/
 trap 'stop_app; stop_x_server; rm -rf "$work" "$log"' EXIT
 # To stderr, so that a failure inside a command substitution is still shown.
 fail() { { echo "FAIL: $*"; cat "$log"; } >&2; exit 1; }
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prog" --help) && grep -q -- '--mute  *不出声' <<<"$help" \
+    || fail "--help did not answer without a screen"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$prog" --version)" = "Qimbora 1.0" ] || fail "--version did not answer"
 start_x_server 1920x1080
 echo "Xft.dpi: 144" | xrdb -nocpp -merge
 export XDG_RUNTIME_DIR=$work/run PULSE_SERVER=unix:/nonexistent/qimbora
@@ -28,11 +32,11 @@ window_named() {
     done
     fail "no window named $1 showed"
 }
-# Starts the program under a file-size limit (KiB), paints three numbered flowers,
-# the first centred at canvas (398, 298), and saves them as $2 in an empty
-# folder, so typing completes nothing.
+# Starts the program under a file-size limit (KiB) with any further arguments,
+# paints three numbered flowers, the first centred at canvas (398, 298), and
+# saves them as $2 in an empty folder, so typing completes nothing.
 paint_and_save() {
-    (cd "$work" && ulimit -f "$1" && exec "$prog") >"$log" 2>&1 &
+    (cd "$work" && ulimit -f "$1" && exec "$prog" "${@:3}") >"$log" 2>&1 &
     app=$! window=
     window=$(window_named '^Qimbora1\.0$')
     sleep 0.5
@@ -63,7 +67,9 @@ bytes=$(md5sum <"$work/flowers.bmp" | cut -c 1-16)
 stop_app
 
 # 100 KiB is less than the 2.3 MB bitmap: the write fails, and a message shows.
-paint_and_save 100 limited
+paint_and_save 100 limited --frobnicate
 window_named '^Qimbora1\.0$' >/dev/null
+[ "$(grep -c '不认识的选项“--frobnicate”' "$log")" -eq 1 ] || fail "the unknown option was not named once"
+
 ! ls "$work"/limited* >/dev/null 2>&1 || fail "a partial file was left behind"
 echo "under a file-size limit: a message, no partial file, the program goes on"

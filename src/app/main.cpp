@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/error_report.h"
 #include "app/form1.h"
 #include "app/qt_save_dialog.h"
@@ -11,10 +12,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <algorithm>
 #include <csignal>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 int main(int argc, char* argv[])
@@ -22,9 +21,9 @@ int main(int argc, char* argv[])
     // Under a file-size limit a save fails with a message; the drawing and the program stay.
     std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<char*> arguments(argv, argv + argc + 1); // Qt takes its own options out of argv
-    // For classrooms: qimbora --mute praises in writing only.
-    const bool mute
-        = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::string_view(a) == "--mute"; });
+    const qimbora::CommandLine options = qimbora::readCommandLine(argc, argv);
+    if (options.answered)
+        return 0;
     qimbora::roundScaleIfRestarted();
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -35,14 +34,16 @@ int main(int argc, char* argv[])
     qimbora::QtSaveDialog saveDialog;
     qimbora::Silence silence;
     qimbora::VoiceSpeaker voice(std::make_unique<qimbora::PulseSink>());
-    qimbora::Speaker& speaker = mute ? static_cast<qimbora::Speaker&>(silence) : voice;
+    qimbora::Speaker& speaker = options.mute ? static_cast<qimbora::Speaker&>(silence) : voice;
     qimbora::Form1 window({random, errors, fonts, saveDialog, speaker});
     if (qimbora::tooLargeAtThisScale(window))
         qimbora::restartAtWholeScale(arguments.data());
+    // Said once, by the program that stays.
+    qimbora::reportUnknownArguments(argc, argv);
     window.show();
     QTimer::singleShot(0, &window, [&window] { qimbora::keepOnScreen(window); });
     // The voice loads once the window is up, on its own thread.
-    if (!mute)
+    if (!options.mute)
         QTimer::singleShot(0, &window, [&voice] { voice.start(); });
     return app.exec();
 }
