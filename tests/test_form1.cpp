@@ -46,9 +46,19 @@ class TestForm1 : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(installChineseTranslations(*qApp)); }
+    void initTestCase()
+    {
+        QVERIFY(installChineseTranslations(*qApp));
+        m_touchScreen.reset(QTest::createTouchDevice());
+    }
+    void cleanupTestCase() { m_touchScreen.reset(); }
     void init();
-    void cleanup() { m_window.reset(); }
+    void cleanup()
+    {
+        m_fingers.reset();
+        m_held.clear();
+        m_window.reset();
+    }
     void controls_data();
     void controls();
     void startState();
@@ -75,6 +85,9 @@ private:
     void perform(const QString& action);
 
     std::unique_ptr<Window> m_window;
+    std::unique_ptr<QPointingDevice> m_touchScreen;
+    std::optional<QTest::QTouchEventWidgetSequence> m_fingers;
+    QSet<int> m_held;
 };
 
 void TestForm1::init()
@@ -199,9 +212,9 @@ void TestForm1::canvasIsShownSharp()
 // bar, click(x,y) is a left press and release, down(x,y) and up(x,y) left
 // press and release alone, double(x,y) a double click's second press,
 // right(x,y) a right click, label(x,y) a click on the praise label, one, ten
-// and new the buttons. Positions are in the canvas control, frame included.
-// A row that changes on purpose: check the image the failure writes, then copy
-// the printed hash into the row.
+// and new the buttons, touch(x,y,n) and lift(x,y,n) finger n down and up. Positions are in the canvas
+// control, frame included. A row that changes on purpose: check the image the failure writes, then copy the
+// printed hash into the row.
 void TestForm1::golden_data()
 {
     QTest::addColumn<QString>("actions");
@@ -249,6 +262,13 @@ void TestForm1::golden_data()
         "算不出来");
     row("ten, petals empty", "petals= ten petals=22 click(600,500)", "e90fee1303d75573",
         "“花瓣数量”框里要填一个数字");
+    // Each finger is a left button of its own; the lifts number in their order.
+    // The tap has the hash of click(300,300). Touches start within 400 x 300,
+    // the offscreen screen's size at scale 2.
+    row("a tap is a click", "touch(300,300,1) lift(300,300,1)", "599d6bd3cf0c8beb");
+    row("two fingers, the second lifted first",
+        "touch(300,300,1) touch(600,300,2) lift(600,300,2) lift(300,300,1)", "bffcf4aa2fe42716");
+    row("a touch on the frame", "touch(0,200,1) lift(0,200,1)", "c1290025ee854701");
     row("a right press draws nothing", "right(300,300) click(600,500)", "645f85b54c570e14");
 }
 
@@ -263,15 +283,33 @@ void TestForm1::perform(const QString& action)
     const char* names[] = {"Command1_0", "Command1_1", "Command2"};
     if (buttons.contains(action))
         return QTest::mouseClick(control<QPushButton>(names[buttons.indexOf(action)]), Qt::LeftButton);
-    const QRegularExpressionMatch at = QRegularExpression("^(\\w+)\\((\\d+),(\\d+)\\)$").match(action);
+    const QRegularExpressionMatch at
+        = QRegularExpression("^(\\w+)\\((\\d+),(\\d+)(?:,(\\d+))?\\)$").match(action);
     const QString what = at.captured(1);
+    const QPoint position(at.captured(2).toInt(), at.captured(3).toInt());
+    if (what == "touch" || what == "lift") {
+        if (!m_fingers)
+            m_fingers.emplace(QTest::touchEvent(pic(), m_touchScreen.get(), false));
+        // Fingers still down stay in every touch event, as a screen reports them.
+        const int finger = at.captured(4).toInt();
+        for (const int held : std::as_const(m_held))
+            m_fingers->stationary(held);
+        if (what == "touch") {
+            m_fingers->press(finger, position);
+            m_held.insert(finger);
+        } else {
+            m_fingers->release(finger, position);
+            m_held.remove(finger);
+        }
+        m_fingers->commit();
+        return;
+    }
     QTest::mouseEvent(what == "down"         ? QTest::MousePress
                           : what == "up"     ? QTest::MouseRelease
                           : what == "double" ? QTest::MouseDClick
                                              : QTest::MouseClick,
                       what == "label" ? static_cast<QWidget*>(control<QLabel>("Label1")) : pic(),
-                      what == "right" ? Qt::RightButton : Qt::LeftButton, {},
-                      QPoint(at.captured(2).toInt(), at.captured(3).toInt()));
+                      what == "right" ? Qt::RightButton : Qt::LeftButton, {}, position);
 }
 
 void TestForm1::golden()

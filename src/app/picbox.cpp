@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTouchEvent>
 
 namespace qimbora {
 
@@ -34,8 +35,42 @@ PicBox::PicBox(QSize drawingArea, Color background, const FontTable* fonts, QWid
     setLineWidth(layout::kPicFrameWidth);
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     m_canvas.setChangeListener(
         [this](const QRect& changed) { update(changed.translated(contentsRect().topLeft())); });
+}
+
+bool PicBox::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        // Taken here, the touch is not reported a second time as a mouse.
+        touch(static_cast<QTouchEvent*>(event));
+        return true;
+    case QEvent::TouchCancel:
+        m_touchesInside.clear();
+        return true;
+    default:
+        return QFrame::event(event);
+    }
+}
+
+// Like the left button: a finger down inside paints, its lift numbers, in the
+// order the fingers lift.
+void PicBox::touch(QTouchEvent* event)
+{
+    event->accept();
+    for (const QEventPoint& point : event->points()) {
+        const QPointF at = toCanvas(point.position());
+        if (point.state() == QEventPoint::Pressed && contentsRect().contains(point.position().toPoint())) {
+            m_touchesInside.insert(point.id());
+            emit mouseDown(MouseButton::Left, float(at.x()), float(at.y()));
+        } else if (point.state() == QEventPoint::Released && m_touchesInside.remove(point.id())) {
+            emit mouseUp(MouseButton::Left, float(at.x()), float(at.y()));
+        }
+    }
 }
 
 void PicBox::paintEvent(QPaintEvent* event)

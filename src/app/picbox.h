@@ -5,13 +5,16 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QSet>
+
+class QTouchEvent;
 
 namespace qimbora {
 
 // The canvas control: a sunken frame around the canvas's persistent image.
 // Presses inside the frame, and the releases that end them, are reported in
 // image pixels; a quick second press (a double click) is reported as a press
-// like any other.
+// like any other. Each finger on a touch screen is a left button of its own.
 class PicBox : public QFrame {
     Q_OBJECT
 
@@ -26,6 +29,7 @@ signals:
     void mouseUp(qimbora::MouseButton button, float x, float y);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -38,9 +42,11 @@ private:
     QPointF toCanvas(const QPointF& widgetPosition) const;
     // Reports a press or release of a known button in canvas pixels.
     void forward(QMouseEvent* event, void (PicBox::*signal)(MouseButton, float, float));
+    void touch(QTouchEvent* event);
 
     Canvas m_canvas;
     Qt::MouseButtons m_pressedInside;
+    QSet<int> m_touchesInside; // the fingers that went down inside the frame
 };
 
 // A label that keeps presses on its rectangle to itself: a press on the
