@@ -231,20 +231,26 @@ QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen)
     const int chords = int(std::clamp(std::ceil(polygon / 6.0), 1.0, 1024.0));
 
     const PenStamp stamper(image, pen);
+    const std::array<QPointF, 4> exact{p[0], p[1], p[2], p[3]};
     QPoint from = p[0];
     for (int i = 1; i <= chords; ++i) {
         QPoint to = p[3];
         if (i < chords) {
-            const double t = double(i) / chords;
-            const double s = 1.0 - t;
-            const double a = s * s * s, b = 3 * s * s * t, c = 3 * s * t * t, d = t * t * t;
-            to = QPoint(roundHalfEven(a * p[0].x() + b * p[1].x() + c * p[2].x() + d * p[3].x()),
-                        roundHalfEven(a * p[0].y() + b * p[1].y() + c * p[2].y() + d * p[3].y()));
+            const QPointF at = bezierPoint(exact, double(i) / chords);
+            to = QPoint(roundHalfEven(at.x()), roundHalfEven(at.y()));
         }
         stamper.line(from, to);
         from = to;
     }
     return reach;
+}
+
+QPointF bezierPoint(const std::array<QPointF, 4>& p, double t)
+{
+    const double s = 1.0 - t;
+    const double a = s * s * s, b = 3 * s * s * t, c = 3 * s * t * t, d = t * t * t;
+    return {a * p[0].x() + b * p[1].x() + c * p[2].x() + d * p[3].x(),
+            a * p[0].y() + b * p[1].y() + c * p[2].y() + d * p[3].y()};
 }
 
 QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen, std::optional<std::uint32_t> fill)

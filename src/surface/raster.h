@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 
 #include <array>
@@ -35,6 +36,10 @@ QRect drawLine(QImage& image, QPoint p0, QPoint p1, const Pen& pen);
 // least 1, at most 1024), whose ends are the curve's points rounded to the
 // nearest pixel, the first p[0] and the last p[3] exactly; each chord is drawLine.
 QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen);
+
+// The point at t of the cubic Bezier curve with control points p, in Bernstein
+// form; the petals' curves and the numbers' outlines take their points here.
+QPointF bezierPoint(const std::array<QPointF, 4>& p, double t);
 
 // The circle of the given radius around an integer centre. With d the distance
 // of a pixel from the centre and w the pen width, the outline is the pixels with

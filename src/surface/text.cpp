@@ -1,6 +1,7 @@
 #include "surface/text.h"
 
 #include "surface/outline.h"
+#include "surface/raster.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,13 +38,8 @@ void flattenCubic(QPointF p0, QPointF p1, QPointF p2, QPointF p3, Contour& out)
     const double length = std::abs(p1.x() - p0.x()) + std::abs(p1.y() - p0.y()) + std::abs(p2.x() - p1.x())
         + std::abs(p2.y() - p1.y()) + std::abs(p3.x() - p2.x()) + std::abs(p3.y() - p2.y());
     const int chords = int(std::clamp(std::ceil(length), 1.0, 64.0));
-    for (int i = 1; i < chords; ++i) {
-        const double t = double(i) / chords;
-        const double s = 1.0 - t;
-        const double a = s * s * s, b = 3 * s * s * t, c = 3 * s * t * t, d = t * t * t;
-        out.emplace_back(a * p0.x() + b * p1.x() + c * p2.x() + d * p3.x(),
-                         a * p0.y() + b * p1.y() + c * p2.y() + d * p3.y());
-    }
+    for (int i = 1; i < chords; ++i)
+        out.push_back(bezierPoint({p0, p1, p2, p3}, double(i) / chords));
     out.push_back(p3);
 }
 
