@@ -17,9 +17,8 @@
 
 namespace qimbora::testing {
 
-// The offscreen platform that the window tests run on cannot stack windows or
-// pass size hints on, and warns each time it is asked to; the window and each
-// dialog ask once as they are shown. Nothing is wrong with the program then.
+// The offscreen platform cannot raise a window or pass size hints on, and warns
+// once for each window or dialog shown; the program is not at fault then.
 inline void expectOffscreenNotices(int windows, const char* request = "raise()")
 {
     for (int i = 0; i < windows; ++i)

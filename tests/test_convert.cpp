@@ -25,39 +25,23 @@ void TestConvert::readsText()
         std::optional<int> integer;
         std::optional<ErrorKind> error;
     };
+    // clang-format off
     const Row rows[] = {
-        {"22", 22, 22, {}},
-        {" \t12 ", 12, 12, {}},
-        {"-5", -5, -5, {}},
-        {"+2.5", 2.5, 2, {}},
-        {".5", 0.5, 0, {}},
-        {"3.", 3, 3, {}},
-        {"25E-1", 2.5, 2, {}},
-        {"0.000e-999999999999", 0, 0, {}},
-        {"3.5", 3.5, 4, {}},
-        {"-0.5", -0.5, 0, {}},
-        {"2147483647.4", 2147483647.4, 2147483647, {}},
+        {"22", 22, 22, {}}, {" \t12 ", 12, 12, {}}, {"-5", -5, -5, {}}, {"+2.5", 2.5, 2, {}}, {".5", 0.5, 0, {}},
+        {"3.", 3, 3, {}}, {"25E-1", 2.5, 2, {}}, {"0.000e-999999999999", 0, 0, {}}, {"3.5", 3.5, 4, {}},
+        {"-0.5", -0.5, 0, {}}, {"2147483647.4", 2147483647.4, 2147483647, {}},
         {"-2147483648.5", -2147483648.5, -2147483647 - 1, {}},
-        {"2147483647.5", 2147483647.5, {}, ErrorKind::Overflow},
-        {"-2147483649", -2147483649.0, {}, ErrorKind::Overflow},
+        {"2147483647.5", 2147483647.5, {}, ErrorKind::Overflow}, {"-2147483649", -2147483649.0, {}, ErrorKind::Overflow},
         // What a Chinese input method types.
-        {"２２", 22, 22, {}},
-        {"－２．５", -2.5, -2, {}},
-        {"＋１Ｅ３", 1000, 1000, {}},
-        {"\u3000１２\u3000", 12, 12, {}},
-        {"99999999999", 99999999999.0, {}, ErrorKind::Overflow},
-        {"-1.8e308", 0, {}, ErrorKind::Overflow},
-        {"", 0, {}, ErrorKind::TypeMismatch},
-        {"   ", 0, {}, ErrorKind::TypeMismatch},
-        {"12abc", 0, {}, ErrorKind::TypeMismatch},
-        {"1 2", 0, {}, ErrorKind::TypeMismatch},
-        {"2,5", 0, {}, ErrorKind::TypeMismatch},
-        {"nan", 0, {}, ErrorKind::TypeMismatch},
-        {"0x10", 0, {}, ErrorKind::TypeMismatch},
-        {"1e", 0, {}, ErrorKind::TypeMismatch},
-        {"２，５", 0, {}, ErrorKind::TypeMismatch},
-        {"🌸", 0, {}, ErrorKind::TypeMismatch},
+        {"２２", 22, 22, {}}, {"－２．５", -2.5, -2, {}}, {"＋１Ｅ３", 1000, 1000, {}}, {"\u3000１２\u3000", 12, 12, {}},
+        {"99999999999", 99999999999.0, {}, ErrorKind::Overflow}, {"-1.8e308", 0, {}, ErrorKind::Overflow},
+        {"", 0, {}, ErrorKind::TypeMismatch}, {"   ", 0, {}, ErrorKind::TypeMismatch},
+        {"12abc", 0, {}, ErrorKind::TypeMismatch}, {"1 2", 0, {}, ErrorKind::TypeMismatch},
+        {"2,5", 0, {}, ErrorKind::TypeMismatch}, {"nan", 0, {}, ErrorKind::TypeMismatch},
+        {"0x10", 0, {}, ErrorKind::TypeMismatch}, {"1e", 0, {}, ErrorKind::TypeMismatch},
+        {"２，５", 0, {}, ErrorKind::TypeMismatch}, {"🌸", 0, {}, ErrorKind::TypeMismatch},
     };
+    // clang-format on
     for (const Row& row : rows) {
         double number = 0;
         std::optional<int> integer;

@@ -9,7 +9,6 @@
 
 #include <QTest>
 
-#include <array>
 #include <cmath>
 #include <random>
 
@@ -25,42 +24,9 @@ class TestPaint : public QObject {
     Q_OBJECT
 
 private slots:
-    void generatorStartsHere();
-    void defaultsAreWrittenBack();
     void countStopsAt32767();
     void longRingsPaintWhatEveryPetalPaints();
 };
-
-// Every run draws the same sequence: its first draws, in 24-bit steps.
-void TestPaint::generatorStartsHere()
-{
-    Pcg32 random;
-    for (double expected : {1387687.0, 162912.0, 13305787.0, 16354287.0})
-        QCOMPARE(double(random.next()) * 16777216.0, expected);
-}
-
-// PaintFlower writes back the defaults it applies: the inner radius a quarter
-// of the outer (halves to even), 9 petals below 2, yellow and red for colour 0.
-void TestPaint::defaultsAreWrittenBack()
-{
-    const Color some = rgbColor(1, 2, 3), yellow = 0x00FFFF, red = 0x0000FF;
-    const std::array<int, 6> rows[]
-        = {// outer, petals, petal colour, then inner, petals and petal colour written back
-           {170, 22, some, 42, 22, some},
-           {10, 5, some, 2, 5, some},
-           {2, -5, some, 0, 9, some},
-           {80, 1, 0, 20, 9, yellow}};
-    for (const auto& [outer, petals, petal, inner, petalsDrawn, petalDrawn] : rows) {
-        Canvas canvas(QSize(400, 300), kBack);
-        Flower flower{200, 150, outer, 0, petals, 0, petal, 0};
-        PaintFlower(canvas, "6", flower);
-        QCOMPARE(QList<int>({flower.innerRadius, flower.petalCount, flower.petalColor, flower.centerColor}),
-                 QList<int>({inner, petalsDrawn, petalDrawn, red}));
-        // The canvas keeps the pen and the fill of the last flower.
-        QCOMPARE(QList<int>({canvas.foreColor(), canvas.fillColor(), canvas.drawWidth()}),
-                 QList<int>({petalDrawn, red, 2}));
-    }
-}
 
 void TestPaint::countStopsAt32767()
 {
