@@ -2,7 +2,9 @@
 # e2e.sh PROGRAM
 # The program a user starts, in a private X server of 1920 x 1080 at 150 %
 # desktop scaling (Xft.dpi 144) and with no sound server: the window comes up
-# at a whole scale, wholly on the screen; a flower is praised aloud without a
+# at a whole scale, wholly on the screen (and so at 200 % and under Plasma's
+# QT_SCREEN_SCALE_FACTORS; 125 % fits as it is; a QT_SCALE_FACTOR the user
+# sets is kept, the title bar on the screen); a flower is praised aloud without a
 # word printed, and saved through the real dialog it reads back as a bitmap
 # with an independent reader; under a file-size limit a save fails with a
 # message and the program goes on. --help and --version answer with no screen;
@@ -65,6 +67,25 @@ bytes=$(md5sum <"$work/flowers.bmp" | cut -c 1-16)
 [ "$bytes" = 90e0c119dba55e1e ] || fail "the three flowers saved as $bytes; expected 90e0c119dba55e1e"
 [ ! -s "$log" ] || fail "the program printed while praising with no sound server"
 stop_app
+
+# Xft.dpi and environment -> the window's size, its top left on the screen.
+while read -r dpi setting size; do
+    echo "Xft.dpi: $dpi" | xrdb -nocpp -merge
+    [ "$setting" != - ] || setting=
+    (exec env $setting "$prog" --mute) >"$log" 2>&1 &
+    app=$! window=
+    window=$(window_named '^Qimbora1\.0$')
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    echo "Xft.dpi $dpi $setting: $WIDTH x $HEIGHT at $X,$Y"
+    [ "${WIDTH}x$HEIGHT" = "$size" ] && [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] || fail "expected $size on the screen"
+    stop_app
+done <<'ROWS'
+192 -                              1125x756
+96  QT_SCREEN_SCALE_FACTORS=1.5    1125x756
+120 -                              1406x945
+96  QT_SCALE_FACTOR=2              2250x1512
+ROWS
+echo "Xft.dpi: 144" | xrdb -nocpp -merge
 
 # 100 KiB is less than the 2.3 MB bitmap: the write fails, and a message shows.
 paint_and_save 100 limited --frobnicate

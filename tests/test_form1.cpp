@@ -72,6 +72,8 @@ private slots:
     void longDrawingKeepsTheWindowAlive();
     void praiseIsSpokenAndFontsKept();
     void closingTheWindowEndsTheProgram();
+    void fittingScale_data();
+    void fittingScale();
 
 private:
     template <typename T>
@@ -459,6 +461,29 @@ void TestForm1::closingTheWindowEndsTheProgram()
     QTimer::singleShot(0, &m_window->form, &QWidget::close);
     QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // the event loop did not end
     QCOMPARE(QApplication::exec(), 0);
+}
+
+// A desktop scale and a screen's free area in device pixels -> the scale the
+// window takes: its own, else a whole one below that fits with the frame, else 1.
+void TestForm1::fittingScale_data()
+{
+    QTest::addColumn<double>("desktop");
+    QTest::addColumn<QSize>("room");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("100 %") << 1.0 << QSize(1024, 768) << 1.0;
+    QTest::newRow("150 % on 1920 x 1080") << 1.5 << QSize(1920, 1080) << 1.0;
+    QTest::newRow("150 % on 2560 x 1440") << 1.5 << QSize(2560, 1440) << 1.5;
+    QTest::newRow("150 %, room for the window but not its frame") << 1.5 << QSize(1920, 1200) << 1.0;
+    QTest::newRow("200 % on 1920 x 1080") << 2.0 << QSize(1920, 1080) << 1.0;
+    QTest::newRow("250 % on 3840 x 2160") << 2.5 << QSize(3840, 2160) << 2.5;
+    QTest::newRow("300 % on 3840 x 2160") << 3.0 << QSize(3840, 2160) << 2.0;
+}
+
+void TestForm1::fittingScale()
+{
+    QFETCH(double, desktop);
+    QFETCH(QSize, room);
+    QTEST(qimbora::fittingScale(desktop, room), "scale");
 }
 
 QTEST_MAIN(TestForm1)

@@ -14,20 +14,32 @@
 
 #include <csignal>
 #include <memory>
+#include <optional>
 #include <vector>
 
 int main(int argc, char* argv[])
 {
     // Under a file-size limit a save fails with a message; the drawing and the program stay.
     std::signal(SIGXFSZ, SIG_IGN);
-    const std::vector<char*> arguments(argv, argv + argc + 1); // Qt takes its own options out of argv
     const qimbora::CommandLine options = qimbora::readCommandLine(argc, argv);
     if (options.answered)
         return 0;
-    qimbora::roundScaleIfRestarted();
-    QApplication app(argc, argv);
+    // Qt takes its own options out of the arguments it is given, so each
+    // application gets a fresh copy.
+    int qtArgc = argc;
+    std::vector<char*> qtArgv(argv, argv + argc + 1);
+    std::optional<QApplication> app(std::in_place, qtArgc, qtArgv.data());
+    // Qt reads the scale only when the application is made: a window too big
+    // for the screen at the desktop's scale gets the application made again.
+    if (const std::optional<double> factor = qimbora::scaleFactorToFit()) {
+        app.reset();
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*factor, 'g', 17));
+        qtArgc = argc;
+        qtArgv.assign(argv, argv + argc + 1);
+        app.emplace(qtArgc, qtArgv.data());
+    }
     QApplication::setStyle(QStringLiteral("Fusion"));
-    qimbora::installChineseTranslations(app);
+    qimbora::installChineseTranslations(*app);
     qimbora::Pcg32 random;
     qimbora::MessageBoxReport errors;
     qimbora::QtFontService fonts;
@@ -36,14 +48,11 @@ int main(int argc, char* argv[])
     qimbora::VoiceSpeaker voice(std::make_unique<qimbora::PulseSink>());
     qimbora::Speaker& speaker = options.mute ? static_cast<qimbora::Speaker&>(silence) : voice;
     qimbora::Form1 window({random, errors, fonts, saveDialog, speaker});
-    if (qimbora::tooLargeAtThisScale(window))
-        qimbora::restartAtWholeScale(arguments.data());
-    // Said once, by the program that stays.
-    qimbora::reportUnknownArguments(argc, argv);
+    qimbora::reportUnknownArguments(qtArgc, qtArgv.data());
     window.show();
     QTimer::singleShot(0, &window, [&window] { qimbora::keepOnScreen(window); });
     // The voice loads once the window is up, on its own thread.
     if (!options.mute)
         QTimer::singleShot(0, &window, [&voice] { voice.start(); });
-    return app.exec();
+    return QApplication::exec();
 }

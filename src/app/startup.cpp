@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/layout.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -9,20 +11,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-
-#include <unistd.h>
 
 namespace qimbora {
 
 namespace {
 
-constexpr char kRoundingPolicy[] = "QT_SCALE_FACTOR_ROUNDING_POLICY";
-// Tells the program started again to round down. Qt's own variable would do,
-// but newer Qt warns when it applies that one after the application exists.
-constexpr char kRestarted[] = "QIMBORA_WHOLE_SCALE";
-// Room for the frame and title bar the desktop adds, in its logical pixels.
-constexpr int kFrameAllowance = 48;
+// Room for the frame and title bar a desktop adds, in its own logical pixels:
+// the desktop draws them at its scale, not at the one the toy picks.
+constexpr QSize kFrameAllowance(12, 48);
 
 } // namespace
 
@@ -35,40 +31,32 @@ bool installChineseTranslations(QApplication& app)
     return QApplication::installTranslator(translator);
 }
 
-bool tooLargeAtThisScale(const QWidget& window)
+double fittingScale(double desktopScale, QSize room)
 {
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") || qEnvironmentVariableIsSet(kRoundingPolicy)
-        || QGuiApplication::highDpiScaleFactorRoundingPolicy() == Qt::HighDpiScaleFactorRoundingPolicy::Floor)
-        return false;
-    const QScreen* screen = window.screen();
-    if (!screen)
-        return false;
-    const double ratio = screen->devicePixelRatio();
-    if (ratio == std::floor(ratio))
-        return false;
-    const QSize room = screen->availableGeometry().size();
-    return window.width() + kFrameAllowance / 4 > room.width()
-        || window.height() + kFrameAllowance > room.height();
+    const QSize frame = kFrameAllowance * desktopScale;
+    const auto fits = [&](double scale) {
+        const QSize window = layout::kClientSize * scale + frame;
+        return window.width() <= room.width() && window.height() <= room.height();
+    };
+    if (desktopScale <= 1 || fits(desktopScale))
+        return desktopScale;
+    for (double scale = std::ceil(desktopScale) - 1; scale > 1; --scale) {
+        if (fits(scale))
+            return scale;
+    }
+    return 1;
 }
 
-void restartAtWholeScale(char* const argv[])
+std::optional<double> scaleFactorToFit()
 {
-    ::setenv(kRestarted, "1", 1);
-    // Text keeps the size the layout was made for: 96 dots per inch at the whole scale.
-    const double whole = std::max(1.0, std::floor(qApp->primaryScreen()->devicePixelRatio()));
-    ::setenv("QT_FONT_DPI", QByteArray::number(int(96 * whole)).constData(), 1);
-    ::execv("/proc/self/exe", argv);
-    // Still here: the toy goes on at the scale it has.
-    ::unsetenv(kRestarted);
-    ::unsetenv("QT_FONT_DPI");
-}
-
-void roundScaleIfRestarted()
-{
-    if (!qEnvironmentVariableIsSet(kRestarted))
-        return;
-    ::unsetenv(kRestarted);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen || qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        return std::nullopt;
+    const double desktopScale = screen->devicePixelRatio();
+    const double scale = fittingScale(desktopScale, screen->availableGeometry().size() * desktopScale);
+    if (scale == desktopScale)
+        return std::nullopt;
+    return scale / desktopScale;
 }
 
 void keepOnScreen(QWidget& window)
@@ -79,7 +67,7 @@ void keepOnScreen(QWidget& window)
     const QRect room = screen->availableGeometry();
     const QRect frame = window.frameGeometry();
     const int x = std::max(room.left(), std::min(frame.x(), room.right() + 1 - frame.width()));
-    const int y = std::min(std::max(frame.y(), room.top()), room.bottom() + 1 - frame.height());
+    const int y = std::max(room.top(), std::min(frame.y(), room.bottom() + 1 - frame.height()));
     if (x != frame.x() || y != frame.y())
         window.move(x, y);
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QSize>
+
+#include <optional>
+
 class QApplication;
 class QWidget;
 
@@ -9,21 +13,19 @@ namespace qimbora {
 // the system's language. False when the translations are not installed.
 bool installChineseTranslations(QApplication& app);
 
-// Whether the window, at a fractional desktop scale, would not fit the screen
-// when shown, so that the program should start again at the whole scale below.
-// A scale the user set (QT_SCALE_FACTOR) or a rounding already chosen is kept.
-bool tooLargeAtThisScale(const QWidget& window);
+// The largest scale, not above the desktop's, at which the window and the
+// frame a desktop adds around it fit a screen whose free area is `room` device
+// pixels: the desktop's own scale, else the largest whole scale below it, else
+// 1. Whole scales keep each canvas pixel a sharp square block.
+double fittingScale(double desktopScale, QSize room);
 
-// Starts the program again, in place, rounding fractional scales down. Returns
-// only when it cannot, and the program goes on as it is.
-void restartAtWholeScale(char* const argv[]);
+// After the application is made: the factor for QT_SCALE_FACTOR that brings
+// the primary screen's scale down to the fitting one, or none when it fits as
+// it is or the user set QT_SCALE_FACTOR.
+std::optional<double> scaleFactorToFit();
 
-// Before the application exists: in a program started again by
-// restartAtWholeScale, rounds fractional scales down.
-void roundScaleIfRestarted();
-
-// Moves the shown window so that it lies on the screen's free area, its bottom
-// strip (the petal count, pattern, 重 画 and 保 存) visible above all.
+// Moves the shown window so that it lies on the screen's free area, its title
+// bar (by which it is moved and closed) on the screen above all.
 void keepOnScreen(QWidget& window);
 
 } // namespace qimbora
