@@ -26,7 +26,7 @@ done
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for package in qt6-qpa-plugins qt6-translations-l10n fonts-arphic-uming espeak-ng-data; do
+for package in qt6-qpa-plugins qt6-wayland qt6-translations-l10n fonts-arphic-uming espeak-ng-data; do
     grep -q "\b$package\b" <<<"$depends" || fail "$package is not a dependency"
 done
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null)

@@ -3,6 +3,7 @@
 #include "app/picbox.h"
 #include "app/qt_save_dialog.h"
 #include "app/startup.h"
+#include "app/titled_window.h"
 #include "common/runtime_error.h"
 #include "export/save.h"
 #include "font/clogfont.h"
@@ -74,6 +75,9 @@ private slots:
     void closingTheWindowEndsTheProgram();
     void fittingScale_data();
     void fittingScale();
+    void windowStaysNormal_data();
+    void windowStaysNormal();
+    void ownTitleBarHasTheCloseBoxAlone();
 
 private:
     template <typename T>
@@ -484,6 +488,50 @@ void TestForm1::fittingScale()
     QFETCH(double, desktop);
     QFETCH(QSize, room);
     QTEST(qimbora::fittingScale(desktop, room), "scale");
+}
+
+// A desktop's minimise, maximise or full screen is undone, and the drawing stays.
+void TestForm1::windowStaysNormal_data()
+{
+    QTest::addColumn<Qt::WindowState>("state");
+    QTest::newRow("minimised") << Qt::WindowMinimized;
+    QTest::newRow("maximised") << Qt::WindowMaximized;
+    QTest::newRow("full screen") << Qt::WindowFullScreen;
+}
+
+void TestForm1::windowStaysNormal()
+{
+    QFETCH(Qt::WindowState, state);
+    Form1& form = m_window->form;
+    keepWindowNormal(form);
+    QTest::mouseClick(pic(), Qt::LeftButton, {}, QPoint(400, 300));
+    const QImage drawn = canvasImage();
+    form.setWindowState(state);
+    QCoreApplication::sendPostedEvents(&form);
+    QCOMPARE(form.windowState(), Qt::WindowNoState);
+    QCOMPARE(form.size(), QSize(1125, 756));
+    QCOMPARE(canvasImage(), drawn);
+}
+
+// Where the toy draws its own title bar: the window below it as it was, and
+// one button, the close box, which closes the window.
+void TestForm1::ownTitleBarHasTheCloseBoxAlone()
+{
+    Form1& form = m_window->form;
+    TitledWindow titled(form);
+    testing::expectOffscreenNotices(1);
+    titled.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&titled));
+    QVERIFY(titled.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(QList<QVariant>({titled.size(), form.pos(), titled.windowTitle()}),
+             QList<QVariant>({QSize(1125, 786), QPoint(0, 30), "Qimbora1.0"}));
+    QList<QAbstractButton*> buttons = titled.findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons[0]->accessibleName(), QStringLiteral("关闭"));
+    QCOMPARE(buttons[0]->geometry().right(), 1125 - 5);
+    QTest::mouseClick(buttons[0], Qt::LeftButton);
+    QVERIFY(!titled.isVisible());
+    QVERIFY(!form.isVisible());
 }
 
 QTEST_MAIN(TestForm1)

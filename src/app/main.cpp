@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/qt_save_dialog.h"
 #include "app/startup.h"
+#include "app/titled_window.h"
 #include "font/qt_font_service.h"
 #include "paint/random.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char* argv[])
         qtArgv.assign(argv, argv + argc + 1);
         app.emplace(qtArgc, qtArgv.data());
     }
+    QGuiApplication::setDesktopFileName(QStringLiteral(QIMBORA_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
     qimbora::installChineseTranslations(*app);
     qimbora::Pcg32 random;
@@ -49,8 +51,13 @@ int main(int argc, char* argv[])
     qimbora::Speaker& speaker = options.mute ? static_cast<qimbora::Speaker&>(silence) : voice;
     qimbora::Form1 window({random, errors, fonts, saveDialog, speaker});
     qimbora::reportUnknownArguments(qtArgc, qtArgv.data());
-    window.show();
-    QTimer::singleShot(0, &window, [&window] { qimbora::keepOnScreen(window); });
+    std::optional<qimbora::TitledWindow> titled;
+    QWidget* shown = &window;
+    if (qimbora::titleBarIsOurs())
+        shown = &titled.emplace(window);
+    qimbora::keepWindowNormal(*shown);
+    shown->show();
+    QTimer::singleShot(0, shown, [shown] { qimbora::keepOnScreen(*shown); });
     // The voice loads once the window is up, on its own thread.
     if (!options.mute)
         QTimer::singleShot(0, &window, [&voice] { voice.start(); });

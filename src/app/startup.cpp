@@ -3,6 +3,7 @@
 #include "app/layout.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -19,6 +20,25 @@ namespace {
 // Room for the frame and title bar a desktop adds, in its own logical pixels:
 // the desktop draws them at its scale, not at the one the toy picks.
 constexpr QSize kFrameAllowance(12, 48);
+
+constexpr Qt::WindowStates kNotNormal = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+
+class NormalState : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::WindowStateChange && (window->windowState() & kNotNormal)) {
+            // After the change has been handled: undoing it inside would be undone in turn.
+            QMetaObject::invokeMethod(
+                window, [window] { window->setWindowState(window->windowState() & ~kNotNormal); },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -71,5 +91,7 @@ void keepOnScreen(QWidget& window)
     if (x != frame.x() || y != frame.y())
         window.move(x, y);
 }
+
+void keepWindowNormal(QWidget& window) { window.installEventFilter(new NormalState(&window)); }
 
 } // namespace qimbora

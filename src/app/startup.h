@@ -28,4 +28,9 @@ std::optional<double> scaleFactorToFit();
 // bar (by which it is moved and closed) on the screen above all.
 void keepOnScreen(QWidget& window);
 
+// The window has one size and no task-bar entry: a desktop's request to
+// minimise, maximise or fill the screen with it (a shortcut, say) is undone at
+// once, and the window stays as it was, drawing and all.
+void keepWindowNormal(QWidget& window);
+
 } // namespace qimbora
