@@ -1,7 +1,6 @@
 // The toy's hot paths, each beside its floor or its peer where one exists.
 // Images are prepared outside the timed region.
 #include "app/error_report.h"
-#include "app/fonts.h"
 #include "app/form1.h"
 #include "app/picbox.h"
 #include "app/qt_save_dialog.h"
@@ -10,14 +9,14 @@
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "paint/flower.h"
-#include "paint/new_canvas.h"
 #include "paint/numbering.h"
 #include "paint/place.h"
 #include "paint/random.h"
-#include "speech/speaker.h"
 #include "surface/canvas.h"
 #include "surface/floodfill.h"
 #include "surface/raster.h"
+
+#include "speech/speaker.h"
 
 #include <QApplication>
 #include <QFile>
@@ -146,7 +145,7 @@ void BM_PrintNumber(benchmark::State& state)
 {
     QtFontService fonts;
     Canvas canvas(kCanvas, kBack, &fonts);
-    auto numberFont = NumberingSetup(fonts, canvasFont());
+    auto numberFont = NumberingSetup(fonts, makeSongFont(15.75));
     HScroll1_Change(*numberFont, 45);
     Pcg32 random;
     std::int16_t count = 0;

@@ -15,15 +15,11 @@ using testing::errorOf;
 
 namespace {
 
-// Records every call as a letter (D desktop, G context, P resolution, C create,
-// R release, X delete); hands out handles from 100 and counts contexts not given
-// back and handles deleted twice.
+// Records every call as a letter (P resolution, C create, X delete); hands out
+// handles from 100 and counts handles deleted twice.
 class FakeFontService final : public FontService {
 public:
-    WindowHandle GetDesktopWindow() override { return calls += 'D', 7; }
-    DeviceContext GetDC(WindowHandle) override { return calls += 'G', ++contexts, 9; }
-    int GetDeviceCaps(DeviceContext, int) override { return calls += 'P', 96; }
-    int ReleaseDC(WindowHandle, DeviceContext) override { return calls += 'R', --contexts, 1; }
+    int pixelsPerInch() override { return calls += 'P', 96; }
     FontHandle CreateFontIndirectA(const LogFontRecord& record) override
     {
         calls += 'C';
@@ -40,7 +36,6 @@ public:
     std::vector<LogFontRecord> records;
     std::set<FontHandle> live;
     FontHandle next = 100;
-    int contexts = 0;
     int misuse = 0;
 };
 
@@ -95,7 +90,7 @@ void TestFont::records()
 
 // An overflow while building (a character set beyond a byte, an infinite
 // angle, a height beyond 32 bits): the old handle is gone, the new one is
-// none, and the screen context went back.
+// none.
 void TestFont::buildFailures()
 {
     const std::tuple<int, float, double> rows[]
@@ -111,8 +106,8 @@ void TestFont::buildFailures()
                      font.setLogFont(description);
                  }),
                  ErrorKind::Overflow);
-        QCOMPARE(QList<int>({int(font.handle()), int(service.live.size()), service.contexts, service.misuse}),
-                 QList<int>({0, 0, 0, 0}));
+        QCOMPARE(QList<int>({int(font.handle()), int(service.live.size()), service.misuse}),
+                 QList<int>({0, 0, 0}));
     }
 }
 
@@ -129,7 +124,7 @@ void TestFont::handleLifecycle()
         const StdFontRef source = makeSongFont(15.75);
         source->setWeight(900);
         font.setLogFont(source);
-        QCOMPARE(service.calls, std::string("DGPCR")); // the context goes back after the build
+        QCOMPARE(service.calls, std::string("PC")); // the resolution is read at each build
         QCOMPARE(service.records.back().lfEscapement, 450);
         QCOMPARE(service.records.back().lfWeight, 900); // the weight wins over Bold
         source->Name = "Arial";                         // the copy is independent
@@ -138,7 +133,7 @@ void TestFont::handleLifecycle()
         font.setRotation(45);
         font.setRotation(std::numeric_limits<float>::quiet_NaN()); // unordered counts as equal
         QCOMPARE(font.handle(), first);
-        QCOMPARE(service.calls, std::string("DGPCR"));
+        QCOMPARE(service.calls, std::string("PC"));
         font.logFont()->Italic = true; // shows only at the next build
         font.setLogFont(font.logFont());
         QVERIFY(font.handle() != first);
@@ -154,7 +149,6 @@ void TestFont::handleLifecycle()
         QVERIFY(font.handle() != 0);
     }
     QVERIFY(service.live.empty());
-    QCOMPARE(service.contexts, 0);
     QCOMPARE(service.misuse, 0);
 }
 

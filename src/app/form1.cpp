@@ -2,7 +2,6 @@
 
 #include "app/controls.h"
 #include "app/error_report.h"
-#include "app/fonts.h"
 #include "app/icon.h"
 #include "app/layout.h"
 #include "app/patience.h"
@@ -11,14 +10,15 @@
 #include "export/save.h"
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
-#include "paint/new_canvas.h"
 #include "paint/numbering.h"
 #include "paint/place.h"
-#include "speech/numerals.h"
-#include "speech/speaker.h"
 #include "surface/qt_color.h"
 
+#include "speech/numerals.h"
+#include "speech/speaker.h"
+
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -27,6 +27,8 @@
 namespace qimbora {
 
 namespace {
+
+QFont songFont(double points) { return toQFont(*makeSongFont(points)); }
 
 template <typename W>
 W* place(W* widget, const char* name, const QRect& geometry)
@@ -124,12 +126,14 @@ void Form1::createControls()
                 "Pic", layout::kPic);
     Pic->setFocusPolicy(Qt::StrongFocus);
     Pic->setFont(songFont(layout::kPicFontPoints));
-    Pic->canvas().setFont(canvasFont());
+    Pic->canvas().setFont(makeSongFont(layout::kPicFontPoints));
     Pic->canvas().setBusyListener([this] { m_patience.breathe(); });
     connect(Pic, &PicBox::mouseDown, this, &Form1::Pic_MouseDown);
-    connect(Pic, &PicBox::mouseUp, this, [this](MouseButton, float x, float y) { Pic_MouseUp(x, y); });
+    connect(Pic, &PicBox::mouseUp, this, [this](Qt::MouseButton, float x, float y) { Pic_MouseUp(x, y); });
 
-    Label1 = place(new PraiseLabel(Pic), "Label1", layout::kLabel1.translated(frame, frame));
+    // A press on the praise label paints nothing, and its release numbers nothing.
+    Label1 = place(new QLabel(Pic), "Label1", layout::kLabel1.translated(frame, frame));
+    Label1->setAttribute(Qt::WA_NoMousePropagation);
     Label1->setFont(songFont(layout::kLabel1FontPoints));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -239,7 +243,7 @@ void Form1::runHandler(const std::function<void()>& handler)
     }
 }
 
-void Form1::Pic_MouseDown(MouseButton button, float x, float y)
+void Form1::Pic_MouseDown(Qt::MouseButton button, float x, float y)
 {
     runHandler([&] { qimbora::Pic_MouseDown(paintContext(), button, x, y); });
 }
@@ -267,7 +271,7 @@ void Form1::Command1_Click(std::int16_t index)
 
 void Form1::Command2_Click()
 {
-    runHandler([&] { qimbora::Command2_Click(paintContext(), FlowerCount); });
+    runHandler([&] { qimbora::Command2_Click(Pic->canvas(), m_services.random, FlowerCount); });
 }
 
 void Form1::Command3_Click()

@@ -21,13 +21,14 @@ class CLogFont;
 class ErrorReport;
 class PicBox;
 class QtFontService;
-class RandomSource;
+class Pcg32;
 class SaveDialog;
 class Speaker;
 
-// What the platform supplies to the window; tests hand in fakes.
+// What the platform supplies to the window; tests hand in their own report,
+// dialog and speaker.
 struct Form1Services {
-    RandomSource& random;
+    Pcg32& random;
     ErrorReport& errors;
     QtFontService& fonts;
     SaveDialog& saveDialog;
@@ -44,7 +45,6 @@ public:
     explicit Form1(Form1Services services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    std::int16_t flowerCount() const { return FlowerCount; }
     PicBox& pic() { return *Pic; }
     const CLogFont& numberFont() const { return *NumberFont; }
 
@@ -59,7 +59,7 @@ private:
     void Form_Load();
     void Form_Resize();
 
-    void Pic_MouseDown(MouseButton button, float x, float y);
+    void Pic_MouseDown(Qt::MouseButton button, float x, float y);
     void Pic_MouseUp(float x, float y);
     void HScroll1_Change();
     void Command1_Click(std::int16_t index);

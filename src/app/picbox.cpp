@@ -9,25 +9,7 @@
 
 namespace qimbora {
 
-namespace {
-
-std::optional<MouseButton> toMouseButton(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton:
-        return MouseButton::Left;
-    case Qt::RightButton:
-        return MouseButton::Right;
-    case Qt::MiddleButton:
-        return MouseButton::Middle;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
-PicBox::PicBox(QSize drawingArea, Color background, const FontTable* fonts, QWidget* parent)
+PicBox::PicBox(QSize drawingArea, Color background, const QtFontService* fonts, QWidget* parent)
     : QFrame(parent)
     , m_canvas(drawingArea, background, fonts)
 {
@@ -66,9 +48,9 @@ void PicBox::touch(QTouchEvent* event)
         const QPointF at = toCanvas(point.position());
         if (point.state() == QEventPoint::Pressed && contentsRect().contains(point.position().toPoint())) {
             m_touchesInside.insert(point.id());
-            emit mouseDown(MouseButton::Left, float(at.x()), float(at.y()));
+            emit mouseDown(Qt::LeftButton, float(at.x()), float(at.y()));
         } else if (point.state() == QEventPoint::Released && m_touchesInside.remove(point.id())) {
-            emit mouseUp(MouseButton::Left, float(at.x()), float(at.y()));
+            emit mouseUp(Qt::LeftButton, float(at.x()), float(at.y()));
         }
     }
 }
@@ -88,13 +70,13 @@ QPointF PicBox::toCanvas(const QPointF& widgetPosition) const
     return widgetPosition - QPointF(contentsRect().topLeft());
 }
 
-void PicBox::forward(QMouseEvent* event, void (PicBox::*signal)(MouseButton, float, float))
+void PicBox::forward(QMouseEvent* event, void (PicBox::*signal)(Qt::MouseButton, float, float))
 {
-    const auto button = toMouseButton(event->button());
-    if (!button)
+    // The back and forward buttons are not the canvas's.
+    if (!(event->button() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)))
         return;
     const QPointF at = toCanvas(event->position());
-    emit(this->*signal)(*button, float(at.x()), float(at.y()));
+    emit(this->*signal)(event->button(), float(at.x()), float(at.y()));
 }
 
 void PicBox::mousePressEvent(QMouseEvent* event)
@@ -117,9 +99,5 @@ void PicBox::mouseReleaseEvent(QMouseEvent* event)
     m_pressedInside &= ~event->button();
     forward(event, &PicBox::mouseUp);
 }
-
-void PraiseLabel::mousePressEvent(QMouseEvent* event) { event->accept(); }
-void PraiseLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
-void PraiseLabel::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 
 } // namespace qimbora

@@ -4,7 +4,6 @@
 #include "surface/canvas.h"
 
 #include <QFrame>
-#include <QLabel>
 #include <QSet>
 
 class QTouchEvent;
@@ -19,14 +18,14 @@ class PicBox : public QFrame {
     Q_OBJECT
 
 public:
-    PicBox(QSize drawingArea, Color background, const FontTable* fonts, QWidget* parent);
+    PicBox(QSize drawingArea, Color background, const QtFontService* fonts, QWidget* parent);
 
     Canvas& canvas() { return m_canvas; }
     const Canvas& canvas() const { return m_canvas; }
 
 signals:
-    void mouseDown(qimbora::MouseButton button, float x, float y);
-    void mouseUp(qimbora::MouseButton button, float x, float y);
+    void mouseDown(Qt::MouseButton button, float x, float y);
+    void mouseUp(Qt::MouseButton button, float x, float y);
 
 protected:
     bool event(QEvent* event) override;
@@ -41,26 +40,12 @@ protected:
 private:
     QPointF toCanvas(const QPointF& widgetPosition) const;
     // Reports a press or release of a known button in canvas pixels.
-    void forward(QMouseEvent* event, void (PicBox::*signal)(MouseButton, float, float));
+    void forward(QMouseEvent* event, void (PicBox::*signal)(Qt::MouseButton, float, float));
     void touch(QTouchEvent* event);
 
     Canvas m_canvas;
     Qt::MouseButtons m_pressedInside;
     QSet<int> m_touchesInside; // the fingers that went down inside the frame
-};
-
-// A label that keeps presses on its rectangle to itself: a press on the
-// praise label paints nothing, and its release numbers nothing.
-class PraiseLabel : public QLabel {
-    Q_OBJECT
-
-public:
-    using QLabel::QLabel;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 } // namespace qimbora

@@ -3,9 +3,6 @@
 #include "export/save_dialog.h"
 
 #include <QString>
-#include <QStringList>
-
-#include <string_view>
 
 namespace qimbora {
 
@@ -24,9 +21,5 @@ private:
     std::string m_fileName;
     QString m_folder;
 };
-
-// The '|'-separated filter in Qt's form, one "Description (patterns)" each;
-// "*.*" becomes "*" so that it also matches names without a dot.
-QStringList toQtNameFilters(std::string_view filter);
 
 } // namespace qimbora

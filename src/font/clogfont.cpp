@@ -2,8 +2,8 @@
 
 #include "common/convert.h"
 #include "common/runtime_error.h"
-#include "font/codepage.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -34,37 +34,17 @@ std::uint8_t charsetByte(std::int16_t charset)
     return std::uint8_t(charset);
 }
 
-// The face name in the narrow code page of its character set, cut on a whole
-// character so that the NUL always fits, then blanks to the end of the field.
-void fillFaceName(char (&field)[32], const std::string& name, std::uint8_t charset)
+// The face name cut on a whole UTF-8 character so that the NUL always fits,
+// then blanks to the end of the field.
+void fillFaceName(char (&field)[32], const std::string& name)
 {
-    const std::string narrow = toCodePage(name, charset);
-    const std::string_view cut = cutWhole(narrow, charset, sizeof field - 1);
+    std::size_t length = std::min(name.size(), sizeof field - 1);
+    while (length > 0 && length < name.size() && (std::uint8_t(name[length]) & 0xC0) == 0x80)
+        --length; // name[length] continues a character: cut before the character starts
     std::memset(field, ' ', sizeof field);
-    std::memcpy(field, cut.data(), cut.size());
-    field[cut.size()] = '\0';
+    std::memcpy(field, name.data(), length);
+    field[length] = '\0';
 }
-
-// Gives the screen context back however the build ends.
-class ScreenContext {
-public:
-    explicit ScreenContext(FontService& service)
-        : m_service(service)
-        , m_window(service.GetDesktopWindow())
-        , m_context(service.GetDC(m_window))
-    {
-    }
-    ~ScreenContext() { m_service.ReleaseDC(m_window, m_context); }
-    ScreenContext(const ScreenContext&) = delete;
-    ScreenContext& operator=(const ScreenContext&) = delete;
-
-    int pixelsPerInch() const { return m_service.GetDeviceCaps(m_context, kLogPixelsY); }
-
-private:
-    FontService& m_service;
-    WindowHandle m_window;
-    DeviceContext m_context;
-};
 
 } // namespace
 
@@ -120,7 +100,7 @@ LogFontRecord CLogFont::record(int pixelsPerInch) const
     r.lfQuality = kProofQuality;
     r.lfPitchAndFamily = 0;
     const std::uint8_t charset = charsetByte(m_font->Charset);
-    fillFaceName(r.lfFaceName, m_font->Name, charset);
+    fillFaceName(r.lfFaceName, m_font->Name);
     // Turned is judged on whole degrees while the escapement keeps tenths.
     const bool turned = toInt32(m_rotation) % 360 != 0;
     r.lfCharSet = (charset == kOemCharset && turned) ? kAnsiCharset : charset;
@@ -130,8 +110,7 @@ LogFontRecord CLogFont::record(int pixelsPerInch) const
 
 FontHandle CLogFont::MakeFontHandle()
 {
-    const ScreenContext screen(m_service);
-    return m_service.CreateFontIndirectA(record(screen.pixelsPerInch()));
+    return m_service.CreateFontIndirectA(record(m_service.pixelsPerInch()));
 }
 
 void CLogFont::deleteHandle()

@@ -5,17 +5,10 @@
 namespace qimbora {
 
 using FontHandle = std::uint32_t; // 0: none
-using WindowHandle = std::uint32_t;
-using DeviceContext = std::uint32_t;
-
-constexpr int kLogPixelsY = 90; // GetDeviceCaps index: pixels per logical inch, vertically
 
 // Character sets of the font record.
 constexpr std::uint8_t kAnsiCharset = 0;
-constexpr std::uint8_t kShiftJisCharset = 128;
-constexpr std::uint8_t kHangulCharset = 129;
 constexpr std::uint8_t kGb2312Charset = 134; // Simplified Chinese
-constexpr std::uint8_t kBig5Charset = 136;
 constexpr std::uint8_t kOemCharset = 255;
 
 // The platform's font record, narrow-character form, field for field.
@@ -33,19 +26,16 @@ struct LogFontRecord {
     std::uint8_t lfClipPrecision = 0;
     std::uint8_t lfQuality = 0;
     std::uint8_t lfPitchAndFamily = 0;
-    char lfFaceName[32] = {}; // in the narrow code page of lfCharSet, NUL-terminated
+    char lfFaceName[32] = {}; // UTF-8, NUL-terminated
 };
 
 // The font calls of the platform. A handle from CreateFontIndirectA belongs to
-// its caller, who deletes it exactly once; a context from GetDC goes back
-// through ReleaseDC.
+// its caller, who deletes it exactly once.
 class FontService {
 public:
     virtual ~FontService() = default;
-    virtual WindowHandle GetDesktopWindow() = 0;
-    virtual DeviceContext GetDC(WindowHandle window) = 0;
-    virtual int GetDeviceCaps(DeviceContext context, int index) = 0;
-    virtual int ReleaseDC(WindowHandle window, DeviceContext context) = 0;
+    // The screen's pixels per logical inch, vertically, as it is now.
+    virtual int pixelsPerInch() = 0;
     virtual FontHandle CreateFontIndirectA(const LogFontRecord& record) = 0; // 0 when none can be made
     virtual bool DeleteObject(FontHandle font) = 0;
 };

@@ -1,7 +1,5 @@
 #include "font/qt_font_service.h"
 
-#include "font/codepage.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -13,34 +11,21 @@ namespace qimbora {
 
 namespace {
 
-constexpr WindowHandle kDesktopWindow = 1;
-// Every build asks for the screen; the context holds nothing to give back.
-constexpr DeviceContext kScreenContext = 1;
 constexpr int kDefaultDpi = 96;
 constexpr int kDefaultPixelHeight = 16;
 
 } // namespace
 
-WindowHandle QtFontService::GetDesktopWindow() { return kDesktopWindow; }
-
-DeviceContext QtFontService::GetDC(WindowHandle) { return kScreenContext; }
-
-int QtFontService::GetDeviceCaps(DeviceContext, int index)
+int QtFontService::pixelsPerInch()
 {
-    if (index != kLogPixelsY)
-        return 0;
     const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
     return screen ? int(std::lround(screen->logicalDotsPerInchY())) : kDefaultDpi;
 }
 
-int QtFontService::ReleaseDC(WindowHandle, DeviceContext) { return 1; }
-
 FontHandle QtFontService::CreateFontIndirectA(const LogFontRecord& record)
 {
-    const std::string face = fromCodePage(
-        std::string_view(record.lfFaceName, strnlen(record.lfFaceName, sizeof record.lfFaceName)),
-        record.lfCharSet);
-    QFont font(QString::fromStdString(face));
+    QFont font(QString::fromUtf8(record.lfFaceName,
+                                 qsizetype(strnlen(record.lfFaceName, sizeof record.lfFaceName))));
     // The record asks for a character height, as a negative number of pixels.
     font.setPixelSize(record.lfHeight == 0 ? kDefaultPixelHeight
                                            : int(std::abs(std::int64_t(record.lfHeight))));

@@ -16,29 +16,20 @@ struct RealizedFont {
     double angleDegrees = 0.0;
 };
 
-// Where a drawing surface looks up the fonts selected into it.
-class FontTable {
-public:
-    virtual ~FontTable() = default;
-    virtual const RealizedFont* find(FontHandle font) const = 0; // null when unknown
-};
-
 // The font service on Qt. Each handle stands for a Qt font made from the
 // record: the negative height is the character height in pixels, weight, italic, underline and strike-out as
-// given, the face name read in the code page of the record's character set and mapped to an installed face,
+// given, the face name mapped to an installed face,
 // the escapement as the baseline angle. Width, orientation, precision, quality and pitch have no Qt
 // counterpart and are not used (the canvas never anti-aliases text whatever the font asks). The resolution is
 // the primary screen's, 96 without one.
-class QtFontService final : public FontService, public FontTable {
+class QtFontService final : public FontService {
 public:
-    WindowHandle GetDesktopWindow() override;
-    DeviceContext GetDC(WindowHandle window) override;
-    int GetDeviceCaps(DeviceContext context, int index) override;
-    int ReleaseDC(WindowHandle window, DeviceContext context) override;
+    int pixelsPerInch() override;
     FontHandle CreateFontIndirectA(const LogFontRecord& record) override;
     bool DeleteObject(FontHandle font) override;
 
-    const RealizedFont* find(FontHandle font) const override;
+    // Where a drawing surface looks up the font selected into it; null when unknown.
+    const RealizedFont* find(FontHandle font) const;
 
     std::size_t liveFonts() const { return m_fonts.size(); }
 

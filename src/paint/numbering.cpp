@@ -38,8 +38,8 @@ std::unique_ptr<CLogFont> NumberingSetup(FontService& fonts, const StdFontRef& c
     return numberFont;
 }
 
-Praise Pic_MouseUp(Canvas& canvas, RandomSource& random, CLogFont& numberFont, std::int16_t& flowerCount,
-                   float x, float y)
+Praise Pic_MouseUp(Canvas& canvas, Pcg32& random, CLogFont& numberFont, std::int16_t& flowerCount, float x,
+                   float y)
 {
     if (flowerCount == std::numeric_limits<std::int16_t>::max()) {
         RuntimeError full(ErrorKind::Overflow);
@@ -57,6 +57,12 @@ Praise Pic_MouseUp(Canvas& canvas, RandomSource& random, CLogFont& numberFont, s
     praise.caption = "真聪明!共画了" + std::to_string(flowerCount) + "朵花";
     praise.color = RandomDimColor(random);
     return praise;
+}
+
+void Command2_Click(Canvas& canvas, Pcg32& random, std::int16_t& flowerCount)
+{
+    flowerCount = 0;
+    canvas.setBackColor(RandomDimColor(random));
 }
 
 void HScroll1_Change(CLogFont& numberFont, std::int16_t value) { numberFont.setRotation(float(value)); }

@@ -12,7 +12,7 @@ namespace qimbora {
 class Canvas;
 class CLogFont;
 class FontService;
-class RandomSource;
+class Pcg32;
 
 // What a release tells the praise label.
 struct Praise {
@@ -28,8 +28,12 @@ std::unique_ptr<CLogFont> NumberingSetup(FontService& fonts, const StdFontRef& c
 // canvas's pen colour, then the praise with the count in a colour of three
 // draws (channels 0..234). At a count of 32767 it raises Overflow before
 // anything changes.
-Praise Pic_MouseUp(Canvas& canvas, RandomSource& random, CLogFont& numberFont, std::int16_t& flowerCount,
-                   float x, float y);
+Praise Pic_MouseUp(Canvas& canvas, Pcg32& random, CLogFont& numberFont, std::int16_t& flowerCount, float x,
+                   float y);
+
+// Starts a new canvas: the count back to 0, then three draws for a background
+// whose channels are 0..234, which erases everything drawn.
+void Command2_Click(Canvas& canvas, Pcg32& random, std::int16_t& flowerCount);
 
 // The scroll bar's position becomes the numbers' angle in degrees.
 void HScroll1_Change(CLogFont& numberFont, std::int16_t value);

@@ -22,7 +22,7 @@ void chooseLook(const PaintContext& context, float turn, Flower& flower)
 
 void paintRandomFlower(const PaintContext& context)
 {
-    RandomSource& random = context.random;
+    Pcg32& random = context.random;
     Flower flower;
     flower.outerRadius = toInt32(double(random.next()) * 200);
     const float across = random.next();
@@ -37,9 +37,9 @@ void paintRandomFlower(const PaintContext& context)
 
 } // namespace
 
-void Pic_MouseDown(const PaintContext& context, MouseButton button, float x, float y)
+void Pic_MouseDown(const PaintContext& context, Qt::MouseButton button, float x, float y)
 {
-    if (button != MouseButton::Left)
+    if (button != Qt::LeftButton)
         return;
     Flower flower;
     flower.outerRadius = toInt32(double(context.random.next()) * 150 + 20);

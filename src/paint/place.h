@@ -2,6 +2,8 @@
 
 #include "paint/context.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <cstdint>
 
 namespace qimbora {
@@ -9,7 +11,7 @@ namespace qimbora {
 // A left press paints a flower of random size, rotation and colours centred on
 // (x, y), with the petal count of the combo box. Takes eight draws; other
 // buttons take none and paint nothing.
-void Pic_MouseDown(const PaintContext& context, MouseButton button, float x, float y);
+void Pic_MouseDown(const PaintContext& context, Qt::MouseButton button, float x, float y);
 
 // index 1 paints ten random flowers, any other index one. Each flower takes ten
 // draws (outer radius, x, y, rotation, petal colour, centre colour) and the petal

@@ -17,7 +17,7 @@ std::uint32_t Pcg32::nextBits()
 
 float Pcg32::next() { return float(nextBits() >> 8) * (1.0f / 16777216.0f); }
 
-Color RandomColor(RandomSource& random)
+Color RandomColor(Pcg32& random)
 {
     const std::int32_t red = toInt32(double(random.next()) * 255);
     const std::int32_t green = toInt32(double(random.next()) * 255);
@@ -25,7 +25,7 @@ Color RandomColor(RandomSource& random)
     return rgbColor(red, green, blue);
 }
 
-Color RandomDimColor(RandomSource& random)
+Color RandomDimColor(Pcg32& random)
 {
     auto channel = [&random] { return int(std::floor(double(random.next()) * 235)); };
     const int red = channel();

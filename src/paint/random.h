@@ -6,21 +6,14 @@
 
 namespace qimbora {
 
-// The program's one source of random numbers. Each draw returns the next
-// single-precision r with 0 <= r < 1; the order of draws decides the flowers.
-class RandomSource {
+// The program's one source of random numbers: PCG32 (XSH-RR output on a
+// 64-bit linear congruential state, M. E. O'Neill), started from a fixed state,
+// so every run on every machine draws the same sequence. Each draw returns the
+// next single-precision r with 0 <= r < 1, keeping the top 24 bits, so r is
+// exact; the order of draws decides the flowers.
+class Pcg32 {
 public:
-    virtual ~RandomSource() = default;
-    virtual float next() = 0;
-};
-
-// PCG32 (XSH-RR output on a 64-bit linear congruential state, M. E. O'Neill),
-// started from a fixed state: every run on every machine draws the same
-// sequence. Each draw keeps the top 24 bits, so r is an exact float below 1.
-class Pcg32 final : public RandomSource {
-public:
-    Pcg32() = default;
-    float next() override;
+    float next();
 
 private:
     std::uint32_t nextBits();
@@ -30,11 +23,11 @@ private:
 };
 
 // Three draws, red then green then blue, each scaled to 0..255 (nearest, halves to even).
-Color RandomColor(RandomSource& random);
+Color RandomColor(Pcg32& random);
 
 // Three draws, red then green then blue, each channel the whole part of the
 // draw times 235: 0..234, never the brightest colours. The praise label's
 // colour and a new canvas's background.
-Color RandomDimColor(RandomSource& random);
+Color RandomDimColor(Pcg32& random);
 
 } // namespace qimbora

@@ -9,9 +9,8 @@
 
 namespace qimbora {
 
-Canvas::Canvas(QSize size, Color background, const FontTable* fonts)
+Canvas::Canvas(QSize size, Color background, const QtFontService* fonts)
     : m_image(size, QImage::Format_RGB32)
-    , m_backColor(background)
     , m_fonts(fonts)
     , m_font(std::make_shared<StdFont>())
 {
@@ -24,7 +23,6 @@ Canvas::Canvas(QSize size, Color background, const FontTable* fonts)
 
 void Canvas::setBackColor(Color color)
 {
-    m_backColor = color;
     m_image.fill(toPixel(color));
     changed(m_image.rect());
 }

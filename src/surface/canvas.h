@@ -17,7 +17,7 @@
 
 namespace qimbora {
 
-class FontTable;
+class QtFontService;
 
 // Stands for the canvas's own font among the handles selected into it.
 constexpr FontHandle kCanvasOwnFont = 0xFFFFFFFFu;
@@ -38,7 +38,7 @@ public:
     using BusyListener = std::function<void()>;
 
     // Fonts selected by handle are looked up in `fonts`, which outlives the canvas.
-    Canvas(QSize size, Color background, const FontTable* fonts = nullptr);
+    Canvas(QSize size, Color background, const QtFontService* fonts = nullptr);
 
     void setChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
 
@@ -55,17 +55,12 @@ public:
     float scaleWidth() const { return float(m_image.width()); }
     float scaleHeight() const { return float(m_image.height()); }
 
-    Color backColor() const { return m_backColor; }
     // Erases the whole image to the colour.
     void setBackColor(Color color);
 
-    Color foreColor() const { return m_foreColor; }
     void setForeColor(Color color) { m_foreColor = color; }
-    std::int16_t drawWidth() const { return m_drawWidth; }
     void setDrawWidth(std::int16_t width) { m_drawWidth = width; }
-    FillStyle fillStyle() const { return m_fillStyle; }
     void setFillStyle(FillStyle style) { m_fillStyle = style; }
-    Color fillColor() const { return m_fillColor; }
     void setFillColor(Color color) { m_fillColor = color; }
 
     // A cubic Bezier from points[0] to points[3] with control points points[1]
@@ -88,9 +83,7 @@ public:
     // changes nothing and returns 0.
     FontHandle selectObject(FontHandle font);
 
-    float currentX() const { return m_currentX; }
     void setCurrentX(float x) { m_currentX = x; }
-    float currentY() const { return m_currentY; }
     void setCurrentY(float y) { m_currentY = y; }
 
     // Writes a blank (the sign's place, '-' when negative), the digits and a
@@ -103,14 +96,13 @@ private:
     raster::TextFont& textFont(const QFont& font);
 
     QImage m_image;
-    Color m_backColor;
     Color m_foreColor = 0;
     std::int16_t m_drawWidth = 1;
     FillStyle m_fillStyle = FillStyle::Transparent;
     Color m_fillColor = 0;
     float m_currentX = 0.0f;
     float m_currentY = 0.0f;
-    const FontTable* m_fonts;
+    const QtFontService* m_fonts;
     StdFontRef m_font;
     FontHandle m_selectedFont = kCanvasOwnFont;
     std::optional<raster::TextFont> m_textFont; // the font print used last
