@@ -1,6 +1,6 @@
 #include "speech/voice.h"
 
-#include <cstring>
+#include <new>
 
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
@@ -9,14 +9,24 @@ namespace qimbora {
 
 namespace {
 
-// Gathers the samples of the synthesis under way (its user data). Never asks
-// the engine to stop early: an aborted synthesis leaves it unable to terminate,
-// and a praise takes milliseconds anyway.
+struct Synthesis {
+    std::vector<std::int16_t> samples;
+    bool outOfMemory = false;
+};
+
+// Gathers the samples of the synthesis under way (its user data). No exception
+// may unwind through the engine's C frames: running out of memory stops the
+// synthesis instead, and synthesize() throws once the engine has returned.
 int collect(short* wave, int count, espeak_EVENT* events)
 {
-    auto* samples = static_cast<std::vector<std::int16_t>*>(events->user_data);
-    if (wave && count > 0)
-        samples->insert(samples->end(), wave, wave + count);
+    auto* synthesis = static_cast<Synthesis*>(events->user_data);
+    try {
+        if (wave && count > 0)
+            synthesis->samples.insert(synthesis->samples.end(), wave, wave + count);
+    } catch (const std::bad_alloc&) {
+        synthesis->outOfMemory = true;
+        return 1;
+    }
     return 0;
 }
 
@@ -37,30 +47,29 @@ int loadEngine()
 
 } // namespace
 
-bool MandarinVoice::load()
+MandarinVoice* MandarinVoice::instance()
 {
-    // libespeak-ng hangs when loaded again after espeak_ng_Terminate, so it is
-    // loaded once and stays until the process ends.
-    static const int sampleRate = loadEngine();
-    m_sampleRate = sampleRate;
-    return m_sampleRate > 0;
+    // Never destroyed: a speaker's thread left behind at exit may still use it.
+    static MandarinVoice* const voice = [] {
+        const int sampleRate = loadEngine();
+        return sampleRate > 0 ? new MandarinVoice(sampleRate) : nullptr;
+    }();
+    return voice;
 }
 
 std::vector<std::int16_t> MandarinVoice::synthesize(const std::string& text)
 {
-    std::vector<std::int16_t> samples;
-    if (m_sampleRate == 0)
-        return samples;
+    Synthesis synthesis;
     espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
-                         &samples);
-    return samples;
+                         &synthesis);
+    if (synthesis.outOfMemory)
+        throw std::bad_alloc();
+    return std::move(synthesis.samples);
 }
 
 std::string MandarinVoice::phonemes(const std::string& text)
 {
     std::string out;
-    if (m_sampleRate == 0)
-        return out;
     const void* next = text.c_str();
     while (next) {
         const char* clause = espeak_TextToPhonemes(&next, espeakCHARS_UTF8, 0);

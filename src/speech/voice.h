@@ -8,15 +8,19 @@ namespace qimbora {
 
 // The Mandarin voice of libespeak-ng (cmn-latn-pinyin: the plain cmn voice of
 // Debian 12 reads Chinese characters as pinyin letters spoken in English),
-// synthesising into memory. The engine is one per process and not
-// thread-safe: use it from one thread at a time.
+// synthesising into memory. libespeak-ng keeps its state in globals and hangs
+// when loaded again after it is ended, so there is one engine in the process:
+// loaded at the first call of instance(), kept until the process ends, and
+// used from one thread at a time.
 class MandarinVoice {
 public:
-    // Loads the engine and the voice; false, silently, when the voice data is missing.
-    bool load();
+    // The engine; null, silently, when the voice data is missing.
+    static MandarinVoice* instance();
+
     int sampleRate() const { return m_sampleRate; }
 
-    // 16-bit mono samples of the UTF-8 text (about 3 ms for a praise).
+    // 16-bit mono samples of the UTF-8 text (about 3 ms for a praise). Throws
+    // std::bad_alloc, out of the engine's callback, when memory runs out.
     std::vector<std::int16_t> synthesize(const std::string& text);
 
     // The text as the voice's phonemes (tone numbers after each syllable: 55 is
@@ -24,7 +28,12 @@ public:
     std::string phonemes(const std::string& text);
 
 private:
-    int m_sampleRate = 0;
+    explicit MandarinVoice(int sampleRate)
+        : m_sampleRate(sampleRate)
+    {
+    }
+
+    int m_sampleRate;
 };
 
 } // namespace qimbora

@@ -4,6 +4,10 @@
 #include "speech/voice.h"
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
 
 namespace qimbora {
 
@@ -11,77 +15,104 @@ namespace {
 
 // Samples written at a time: a new text cuts in within this much sound.
 constexpr std::size_t kChunkSamples = 1024;
+constexpr std::chrono::milliseconds kExitWait(1000);
 
 } // namespace
 
+struct VoiceSpeaker::Shared {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::condition_variable done;
+    std::string text;             // the newest text not yet taken
+    std::uint64_t generation = 0; // counts the texts handed over
+    bool stopping = false;
+    bool finished = false;
+
+    bool replaced(std::uint64_t spoken)
+    {
+        const std::lock_guard lock(mutex);
+        return stopping || generation != spoken;
+    }
+
+    // Speaks until stopped. The lock is never held over the sink or the voice.
+    void speak(AudioSink& sink)
+    {
+        MandarinVoice* voice = MandarinVoice::instance();
+        if (!voice || !sink.open(voice->sampleRate()))
+            return;
+        std::uint64_t spoken = 0;
+        bool soundQueued = false;
+        for (;;) {
+            std::string next;
+            {
+                std::unique_lock lock(mutex);
+                wake.wait(lock, [&] { return stopping || generation != spoken; });
+                if (stopping)
+                    break;
+                next = std::move(text);
+                spoken = generation;
+            }
+            // Whatever is still playing of the text before is cut off.
+            if (soundQueued)
+                sink.flush();
+            const std::vector<std::int16_t> samples = voice->synthesize(next);
+            soundQueued = false;
+            for (std::size_t at = 0; at < samples.size() && !replaced(spoken); at += kChunkSamples) {
+                soundQueued = true;
+                if (!sink.write(samples.data() + at, std::min(kChunkSamples, samples.size() - at)))
+                    break;
+            }
+        }
+        sink.flush();
+    }
+
+    static void run(std::shared_ptr<Shared> shared, std::unique_ptr<AudioSink> sink)
+    {
+        // An error here would end the program with the drawing: the voice falls silent instead.
+        try {
+            shared->speak(*sink);
+        } catch (...) {
+        }
+        sink.reset();
+        const std::lock_guard lock(shared->mutex);
+        shared->finished = true;
+        shared->done.notify_all();
+    }
+};
+
 VoiceSpeaker::VoiceSpeaker(std::unique_ptr<AudioSink> sink)
-    : m_sink(std::move(sink))
+    : m_shared(std::make_shared<Shared>())
+    , m_sink(std::move(sink))
 {
 }
 
 VoiceSpeaker::~VoiceSpeaker()
 {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_wake.notify_all();
-    if (m_worker.joinable())
+    std::unique_lock lock(m_shared->mutex);
+    m_shared->stopping = true;
+    m_shared->wake.notify_all();
+    if (!m_worker.joinable())
+        return;
+    const bool finished = m_shared->done.wait_for(lock, kExitWait, [this] { return m_shared->finished; });
+    lock.unlock();
+    if (finished)
         m_worker.join();
+    else
+        m_worker.detach();
 }
 
 void VoiceSpeaker::start()
 {
-    if (!m_worker.joinable())
-        m_worker = std::thread(&VoiceSpeaker::run, this);
+    if (!m_worker.joinable() && m_sink)
+        m_worker = std::thread(&Shared::run, m_shared, std::move(m_sink));
 }
 
 void VoiceSpeaker::say(const std::string& text)
 {
-    {
-        const std::lock_guard lock(m_mutex);
-        m_text = text;
-        ++m_generation;
-    }
-    m_wake.notify_all();
-}
-
-bool VoiceSpeaker::replaced(std::uint64_t generation)
-{
-    const std::lock_guard lock(m_mutex);
-    return m_stopping || m_generation != generation;
-}
-
-void VoiceSpeaker::run()
-{
-    MandarinVoice voice;
-    if (!voice.load() || !m_sink->open(voice.sampleRate()))
-        return;
-    std::uint64_t spoken = 0;
-    bool soundQueued = false;
-    for (;;) {
-        std::string text;
-        std::uint64_t generation = 0;
-        {
-            std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [&] { return m_stopping || m_generation != spoken; });
-            if (m_stopping)
-                break;
-            text = std::move(m_text);
-            generation = spoken = m_generation;
-        }
-        // Whatever is still playing of the text before is cut off.
-        if (soundQueued)
-            m_sink->flush();
-        const std::vector<std::int16_t> samples = voice.synthesize(text);
-        soundQueued = false;
-        for (std::size_t at = 0; at < samples.size() && !replaced(generation); at += kChunkSamples) {
-            soundQueued = true;
-            if (!m_sink->write(samples.data() + at, std::min(kChunkSamples, samples.size() - at)))
-                break;
-        }
-    }
-    m_sink->flush();
+    const std::lock_guard lock(m_shared->mutex);
+    m_shared->text = text;
+    ++m_shared->generation;
+    m_shared->wake.notify_all();
 }
 
 } // namespace qimbora

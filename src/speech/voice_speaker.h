@@ -2,10 +2,7 @@
 
 #include "speech/speaker.h"
 
-#include <condition_variable>
-#include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <thread>
 
@@ -13,33 +10,31 @@ namespace qimbora {
 
 class AudioSink;
 
-// Speaks with the Mandarin voice on a worker thread of its own: the caller's
-// thread only hands over the text. The newest text wins: it cuts off the one
+// Speaks with the Mandarin voice on a worker thread of its own, which alone
+// touches the sink: the caller's thread only hands over the text, so a sound
+// server that hangs never holds it. The newest text wins: it cuts off the one
 // being spoken, and texts never queue up. Where the voice data, the sound
-// server or the device is missing, it is silent. Destroying it stops the
-// speech at once and ends the thread.
+// server or the device is missing, or the worker meets an error, it is silent.
 class VoiceSpeaker final : public Speaker {
 public:
     explicit VoiceSpeaker(std::unique_ptr<AudioSink> sink);
+    // Stops the speech and waits for the worker about a second at most; a
+    // worker still held by the sound server then is left to end with the process.
     ~VoiceSpeaker() override;
     VoiceSpeaker(const VoiceSpeaker&) = delete;
     VoiceSpeaker& operator=(const VoiceSpeaker&) = delete;
 
-    // Loads the voice and opens the sound on the worker thread. Texts said
-    // before are kept for it.
+    // Loads the voice and opens the sink on the worker thread. The newest text
+    // said before is spoken once the voice is loaded.
     void start();
     void say(const std::string& text) override;
 
 private:
-    void run();
-    bool replaced(std::uint64_t generation);
+    // What the worker shares with this object; it outlives a worker left behind.
+    struct Shared;
 
-    std::unique_ptr<AudioSink> m_sink;
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::string m_text;             // the newest text not yet taken
-    std::uint64_t m_generation = 0; // counts the texts handed over
-    bool m_stopping = false;
+    std::shared_ptr<Shared> m_shared;
+    std::unique_ptr<AudioSink> m_sink; // the worker's once started
     std::thread m_worker;
 };
 
