@@ -42,7 +42,8 @@ void reportUnknownArguments(int argc, char* const argv[])
 {
     for (int i = 1; i < argc; ++i) {
         if (argv[i] != kMute)
-            std::fprintf(stderr, "qimbora：不认识的选项“%s”，已略过。用 qimbora --help 看看有哪些选项。\n", argv[i]);
+            std::fprintf(stderr, "qimbora：不认识的选项“%s”，已略过。用 qimbora --help 看看有哪些选项。\n",
+                         argv[i]);
     }
 }
 

@@ -4,7 +4,7 @@
 #include "app/error_report.h"
 #include "app/icon.h"
 #include "app/layout.h"
-#include "app/patience.h"
+#include "app/long_drawing.h"
 #include "app/picbox.h"
 #include "common/runtime_error.h"
 #include "export/save.h"
@@ -99,7 +99,7 @@ void AddItem(QComboBox* combo, const QString& entry)
 
 Form1::Form1(Form1Services services, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_services(services)
+    , Services(services)
 {
     // A tool window stays out of the task bar; closing it still ends the program.
     setAttribute(Qt::WA_QuitOnClose);
@@ -122,12 +122,11 @@ void Form1::createControls()
 {
     const int frame = layout::kPicFrameWidth;
     Pic = place(new PicBox(layout::kPic.size() - QSize(2 * frame, 2 * frame), fromQColor(layout::kPicBack),
-                           &m_services.fonts, this),
+                           &Services.fonts, this),
                 "Pic", layout::kPic);
     Pic->setFocusPolicy(Qt::StrongFocus);
     Pic->setFont(songFont(layout::kPicFontPoints));
     Pic->canvas().setFont(makeSongFont(layout::kPicFontPoints));
-    Pic->canvas().setBusyListener([this] { m_patience.breathe(); });
     connect(Pic, &PicBox::mouseDown, this, &Form1::Pic_MouseDown);
     connect(Pic, &PicBox::mouseUp, this, [this](Qt::MouseButton, float x, float y) { Pic_MouseUp(x, y); });
 
@@ -192,7 +191,7 @@ void Form1::setTabOrder()
 void Form1::Form_Load()
 {
     FlowerCount = 0;
-    NumberFont = NumberingSetup(m_services.fonts, Pic->canvas().font());
+    NumberFont = NumberingSetup(Services.fonts, Pic->canvas().font());
     HScroll1->setValue(0);
     for (int n = 3; n <= 31; ++n)
         AddItem(Combo1, QString::number(n));
@@ -209,7 +208,7 @@ void Form1::Form_Resize()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    m_patience.closeRequested();
+    Drawing.closeRequested();
     QWidget::closeEvent(event);
 }
 
@@ -221,25 +220,25 @@ void Form1::resizeEvent(QResizeEvent* event)
 
 PaintContext Form1::paintContext()
 {
-    return {Pic->canvas(), m_services.random, Combo1->currentText().toStdString(),
-            Combo2->currentText().toStdString()};
+    return {Pic->canvas(), Services.random, Combo1->currentText().toStdString(),
+            Combo2->currentText().toStdString(), [this] { Drawing.stillDrawing(); }};
 }
 
 void Form1::runHandler(const std::function<void()>& handler)
 {
-    const Patience::Scope running(m_patience);
+    const LongDrawing::Scope running(Drawing);
     try {
         handler();
     } catch (const HandlerAbandoned&) {
         // The window is closing: the program ends.
     } catch (const RuntimeError& error) {
-        m_services.errors.report(this, errorMessage(error));
+        Services.errors.report(this, errorMessage(error));
     } catch (const std::bad_alloc&) {
-        m_services.errors.report(this, unexpectedErrorMessage(QStringLiteral("内存不够用了")));
+        Services.errors.report(this, unexpectedErrorMessage(QStringLiteral("内存不够用了")));
     } catch (const std::exception& other) {
-        m_services.errors.report(this, unexpectedErrorMessage(QString::fromLocal8Bit(other.what())));
+        Services.errors.report(this, unexpectedErrorMessage(QString::fromLocal8Bit(other.what())));
     } catch (...) {
-        m_services.errors.report(this, unexpectedErrorMessage(QStringLiteral("原因不明")));
+        Services.errors.report(this, unexpectedErrorMessage(QStringLiteral("原因不明")));
     }
 }
 
@@ -252,10 +251,10 @@ void Form1::Pic_MouseUp(float x, float y)
 {
     runHandler([&] {
         const Praise praise
-            = qimbora::Pic_MouseUp(Pic->canvas(), m_services.random, *NumberFont, FlowerCount, x, y);
+            = qimbora::Pic_MouseUp(Pic->canvas(), Services.random, *NumberFont, FlowerCount, x, y);
         Label1->setText(QString::fromStdString(praise.caption));
         setColor(Label1, QPalette::WindowText, toQColor(praise.color));
-        m_services.speaker.say(spokenPraise(FlowerCount));
+        Services.speaker.say(spokenPraise(FlowerCount));
     });
 }
 
@@ -271,12 +270,12 @@ void Form1::Command1_Click(std::int16_t index)
 
 void Form1::Command2_Click()
 {
-    runHandler([&] { qimbora::Command2_Click(Pic->canvas(), m_services.random, FlowerCount); });
+    runHandler([&] { qimbora::Command2_Click(Pic->canvas(), Services.random, FlowerCount); });
 }
 
 void Form1::Command3_Click()
 {
-    runHandler([&] { qimbora::Command3_Click(m_services.saveDialog, Pic->canvas()); });
+    runHandler([&] { qimbora::Command3_Click(Services.saveDialog, Pic->canvas()); });
 }
 
 } // namespace qimbora

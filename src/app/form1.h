@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/patience.h"
+#include "app/long_drawing.h"
 #include "paint/context.h"
 
 #include <QWidget>
@@ -71,8 +71,8 @@ private:
     // what it drew stays, and the user is told.
     void runHandler(const std::function<void()>& handler);
 
-    Form1Services m_services;
-    Patience m_patience;
+    Form1Services Services;
+    LongDrawing Drawing;
     PicBox* Pic = nullptr;
     QLabel* Label1 = nullptr;
     std::array<QPushButton*, 2> Command1{};

@@ -16,14 +16,14 @@ constexpr std::uint8_t kProofQuality = 2;
 
 std::uint8_t flag(bool on) { return on ? 255 : 0; }
 
-std::int32_t characterHeight(Currency size, int pixelsPerInch)
+std::int32_t characterHeight(FixedPoint4 size, int pixelsPerInch)
 {
     // The product is exact in the fixed-point type; only the division is in double.
     std::int64_t product = 0;
     if (__builtin_mul_overflow(size.scaled, std::int64_t(pixelsPerInch), &product)
         || product == std::numeric_limits<std::int64_t>::min())
         throw RuntimeError(ErrorKind::Overflow);
-    const Currency negated{-product};
+    const FixedPoint4 negated{-product};
     return toInt32(negated.toDouble() / 72.0);
 }
 

@@ -7,7 +7,7 @@
 
 namespace qimbora {
 
-Currency Currency::fromDouble(double value)
+FixedPoint4 FixedPoint4::fromDouble(double value)
 {
     const double scaled = std::nearbyint(value * double(kScale));
     if (!(scaled >= -9.2e18 && scaled <= 9.2e18))
@@ -19,7 +19,7 @@ StdFontRef makeSongFont(double points)
 {
     auto font = std::make_shared<StdFont>();
     font->Name = "宋体";
-    font->Size = Currency::fromDouble(points);
+    font->Size = FixedPoint4::fromDouble(points);
     font->setWeight(700);
     font->Charset = kGb2312Charset;
     return font;

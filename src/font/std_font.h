@@ -8,13 +8,13 @@ namespace qimbora {
 
 // A number with four decimal places in a signed 64-bit integer (the font
 // size's type): 15.75 is stored as 157500. Arithmetic on it is exact.
-struct Currency {
+struct FixedPoint4 {
     std::int64_t scaled = 0;
 
     static constexpr std::int64_t kScale = 10000;
-    static Currency fromDouble(double value); // nearest, halves to even; Overflow out of range
+    static FixedPoint4 fromDouble(double value); // nearest, halves to even; Overflow out of range
     double toDouble() const { return double(scaled) / double(kScale); }
-    friend bool operator==(Currency, Currency) = default;
+    friend bool operator==(FixedPoint4, FixedPoint4) = default;
 };
 
 // A font description, shared by reference. Setting Bold also sets the weight
@@ -22,7 +22,7 @@ struct Currency {
 class StdFont {
 public:
     std::string Name; // UTF-8
-    Currency Size;    // points
+    FixedPoint4 Size; // points
     bool Italic = false;
     bool Underline = false;
     bool Strikethrough = false;

@@ -15,7 +15,7 @@ constexpr double kPi = 3.1415;
 
 } // namespace
 
-void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& f)
+void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& f, const StillDrawing& stillDrawing)
 {
     if (f.petalColor == 0)
         f.petalColor = kYellow;
@@ -37,11 +37,10 @@ void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& f)
 
     const PetalRing ring{step, offset, f.innerRadius, f.outerRadius, f.centerX, f.centerY};
     drawPetals(
-        ring, bound, [&canvas](const PetalPoints& points) { canvas.polyBezier(points); },
-        [&canvas] { canvas.stillDrawing(); });
+        ring, bound, [&canvas](const PetalPoints& points) { canvas.polyBezier(points); }, stillDrawing);
 
     canvas.floodFill(f.centerX, f.centerY, f.petalColor);
-    // Solid already; set again so the disc is filled whatever the fill did.
+    // The style was Solid already and is set again with the rest; only the colour changes.
     canvas.setFillStyle(FillStyle::Solid);
     canvas.setFillColor(f.centerColor);
     canvas.circle(f.centerX, f.centerY, f.innerRadius);

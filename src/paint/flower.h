@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/color.h"
+#include "paint/context.h"
 
 #include <cstdint>
 #include <string_view>
@@ -30,6 +31,7 @@ struct Flower {
 // Throws RuntimeError: TypeMismatch for a pattern that is not a number (after
 // the pen and fill are set and the defaults written back), FloatingPoint or
 // Overflow where the arithmetic leaves its range (petals drawn before stay).
-void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& flower);
+void PaintFlower(Canvas& canvas, std::string_view patternText, Flower& flower,
+                 const StillDrawing& stillDrawing = {});
 
 } // namespace qimbora

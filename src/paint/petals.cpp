@@ -54,13 +54,13 @@ PetalPoints pointsOf(const Values& v)
 // Every petal, with the sine and cosine of b taken over from the a of the
 // petal before when the two are equal to the bit, as they usually are.
 void plainLoop(const PetalRing& ring, std::int32_t count, const std::function<void(const PetalPoints&)>& draw,
-               const std::function<void()>& stillDrawing)
+               const StillDrawing& stillDrawing)
 {
     std::optional<PetalPoints> previous;
     double lastA = std::numeric_limits<double>::quiet_NaN();
     Trig t{};
     for (std::int64_t i = 1; i <= count; ++i) {
-        if (i % kTickEvery == 0)
+        if (i % kTickEvery == 0 && stillDrawing)
             stillDrawing();
         const Angles angles = anglesOf(ring, i);
         checkedFloat(angles.a);
@@ -102,7 +102,7 @@ public:
 
     // Whether the angles of petals first to last stay where their zones can be
     // told apart exactly.
-    bool covers(std::int64_t first, std::int64_t last) const
+    bool anglesExact(std::int64_t first, std::int64_t last) const
     {
         for (std::int64_t i : {first, last}) {
             const Angles angles = anglesOf(m_ring, i);
@@ -193,17 +193,16 @@ private:
 } // namespace
 
 void drawPetals(const PetalRing& ring, std::int32_t count,
-                const std::function<void(const PetalPoints&)>& draw,
-                const std::function<void()>& stillDrawing)
+                const std::function<void(const PetalPoints&)>& draw, const StillDrawing& stillDrawing)
 {
     const PetalRuns runs(ring);
-    if (count < kRunsFrom || !runs.covers(1, count)) {
+    if (count < kRunsFrom || !runs.anglesExact(1, count)) {
         plainLoop(ring, count, draw, stillDrawing);
     } else {
         std::optional<PetalPoints> previous;
         std::int64_t steps = 0;
         for (std::int64_t i = 1; i <= count; ++i) {
-            if (++steps % kTickEvery == 0)
+            if (++steps % kTickEvery == 0 && stillDrawing)
                 stillDrawing();
             const Angles angles = anglesOf(ring, i);
             const Trig t{std::cos(checkedFloat(angles.a)), std::sin(angles.a),

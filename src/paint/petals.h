@@ -1,5 +1,7 @@
 #pragma once
 
+#include "paint/context.h"
+
 #include <QPoint>
 
 #include <array>
@@ -26,14 +28,13 @@ struct PetalRing {
 
 // Calls draw with the points of petals 1 to count in order, leaving out petals
 // whose points equal those drawn just before (they would change no pixel), so
-// that the pixels drawn are exactly those of every petal. Calls stillDrawing
+// that the pixels drawn are exactly those of every petal. Calls stillDrawing, if any,
 // now and then during long rings. Throws RuntimeError where the plain loop
 // would: FloatingPoint for an angle that is not finite, Overflow for a
 // coordinate beyond 32 bits, petals before it drawn; and Overflow after the
 // last petal when count is the largest 32-bit integer, as the loop's counter
 // steps past it.
 void drawPetals(const PetalRing& ring, std::int32_t count,
-                const std::function<void(const PetalPoints&)>& draw,
-                const std::function<void()>& stillDrawing);
+                const std::function<void(const PetalPoints&)>& draw, const StillDrawing& stillDrawing);
 
 } // namespace qimbora

@@ -32,7 +32,7 @@ void paintRandomFlower(const PaintContext& context)
     chooseLook(context, random.next(), flower);
     flower.centerY = toInt32(double(down) * height);
     flower.centerX = toInt32(double(across) * width);
-    PaintFlower(context.canvas, context.patternText, flower);
+    PaintFlower(context.canvas, context.patternText, flower, context.stillDrawing);
 }
 
 } // namespace
@@ -46,7 +46,7 @@ void Pic_MouseDown(const PaintContext& context, Qt::MouseButton button, float x,
     chooseLook(context, context.random.next(), flower);
     flower.centerY = toInt32(y);
     flower.centerX = toInt32(x);
-    PaintFlower(context.canvas, context.patternText, flower);
+    PaintFlower(context.canvas, context.patternText, flower, context.stillDrawing);
 }
 
 void Command1_Click(const PaintContext& context, std::int16_t index)

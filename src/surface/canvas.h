@@ -35,21 +35,11 @@ enum class FillStyle : std::int16_t {
 class Canvas {
 public:
     using ChangeListener = std::function<void(const QRect&)>;
-    using BusyListener = std::function<void()>;
 
     // Fonts selected by handle are looked up in `fonts`, which outlives the canvas.
     Canvas(QSize size, Color background, const QtFontService* fonts = nullptr);
 
     void setChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
-
-    // Long drawings call stillDrawing now and then, so a view can show that it
-    // is busy and keep itself painted.
-    void setBusyListener(BusyListener listener) { m_busyListener = std::move(listener); }
-    void stillDrawing() const
-    {
-        if (m_busyListener)
-            m_busyListener();
-    }
 
     const QImage& image() const { return m_image; }
     float scaleWidth() const { return float(m_image.width()); }
@@ -107,7 +97,6 @@ private:
     FontHandle m_selectedFont = kCanvasOwnFont;
     std::optional<raster::TextFont> m_textFont; // the font print used last
     ChangeListener m_listener;
-    BusyListener m_busyListener;
 };
 
 } // namespace qimbora

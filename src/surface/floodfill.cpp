@@ -134,7 +134,7 @@ QRect floodFill(QImage& image, QPoint seed, std::uint32_t border, std::uint32_t 
         std::uint32_t* row = rowAt(y);
         // A run of row y from left to end - 1 is painted: explore onwards, and back
         // into the row it came from where it reaches beyond the segment.
-        auto ran = [&](int left, int end) {
+        auto paintedRun = [&](int left, int end) {
             painted(y, left, end - 1);
             push(y, left, end - 1, s.dy);
             if (left < s.left)
@@ -146,12 +146,12 @@ QRect floodFill(QImage& image, QPoint seed, std::uint32_t border, std::uint32_t 
         if (row[x] != border) {
             const int left = paintLeft(row, x - 1, border);
             const int end = paintRight(row, x, width, border);
-            ran(left, end);
+            paintedRun(left, end);
             x = end + 1;
         }
         while ((x = skipBorder(row, x, s.right, border)) <= s.right) {
             const int end = paintRight(row, x, width, border);
-            ran(x, end);
+            paintedRun(x, end);
             x = end + 1;
         }
     }

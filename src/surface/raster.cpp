@@ -37,8 +37,9 @@ QRect penReach(long long left, long long top, long long right, long long bottom,
 // Squares of radii near the 32-bit limit need more than 64 bits.
 __extension__ typedef __int128 Wide;
 
-// The largest dx with 4 dx^2 <= limit, or -1 when limit < 0.
-long long halfWidth(Wide limit)
+// The integer square root of limit / 4: the largest dx with 4 dx^2 <= limit,
+// or -1 when limit < 0.
+long long floorSqrtOfQuarter(Wide limit)
 {
     if (limit < 0)
         return -1;
@@ -276,10 +277,10 @@ QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen, std::
     };
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const Wide dy = (long long)y - centre.y();
-        const long long outerReach = halfWidth(outer2 - 4 * dy * dy);
+        const long long outerReach = floorSqrtOfQuarter(outer2 - 4 * dy * dy);
         if (outerReach < 0)
             continue;
-        const long long innerReach = inner2 < 0 ? -1 : halfWidth(inner2 - 4 * dy * dy);
+        const long long innerReach = inner2 < 0 ? -1 : floorSqrtOfQuarter(inner2 - 4 * dy * dy);
         const long long cx = centre.x();
         paint(y, cx - outerReach, cx - innerReach - 1, pen.pixel);
         paint(y, cx + innerReach + 1, cx + outerReach, pen.pixel);

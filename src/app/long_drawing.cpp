@@ -1,4 +1,4 @@
-#include "app/patience.h"
+#include "app/long_drawing.h"
 
 #include <QApplication>
 
@@ -11,22 +11,22 @@ constexpr qint64 kBreathEveryMs = 50;
 
 } // namespace
 
-Patience::Scope::Scope(Patience& patience)
-    : m_patience(patience)
+LongDrawing::Scope::Scope(LongDrawing& drawing)
+    : m_drawing(drawing)
 {
-    m_patience.m_running.start();
-    m_patience.m_closing = false;
+    m_drawing.m_running.start();
+    m_drawing.m_closing = false;
 }
 
-Patience::Scope::~Scope()
+LongDrawing::Scope::~Scope()
 {
-    if (m_patience.m_busyPointer)
+    if (m_drawing.m_busyPointer)
         QApplication::restoreOverrideCursor();
-    m_patience.m_busyPointer = false;
-    m_patience.m_running.invalidate();
+    m_drawing.m_busyPointer = false;
+    m_drawing.m_running.invalidate();
 }
 
-void Patience::breathe()
+void LongDrawing::stillDrawing()
 {
     if (!m_running.isValid() || m_running.elapsed() < kLongAfterMs)
         return;
@@ -43,7 +43,7 @@ void Patience::breathe()
         throw HandlerAbandoned{};
 }
 
-void Patience::closeRequested()
+void LongDrawing::closeRequested()
 {
     if (m_running.isValid())
         m_closing = true;
