@@ -78,7 +78,7 @@ void TestFont::records()
         auto description = makeSongFont(row.points);
         description->Charset = std::int16_t(row.charset);
         description->Italic = true;
-        description->setWeight(-5); // sign-extended, not masked
+        description->SetWeight(-5); // sign-extended, not masked
         font.setLogFont(description);
         const LogFontRecord& r = service.records.back();
         QCOMPARE(QList<int>({r.lfHeight, r.lfEscapement, r.lfOrientation, r.lfOutPrecision, r.lfCharSet}),
@@ -122,7 +122,7 @@ void TestFont::handleLifecycle()
         font.setRotation(45); // stored only
         QCOMPARE(service.calls, std::string());
         const StdFontRef source = makeSongFont(15.75);
-        source->setWeight(900);
+        source->SetWeight(900);
         font.setLogFont(source);
         QCOMPARE(service.calls, std::string("PC")); // the resolution is read at each build
         QCOMPARE(service.records.back().lfEscapement, 450);

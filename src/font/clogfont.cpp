@@ -64,14 +64,14 @@ void CLogFont::setLogFont(StdFontRef newFont)
         return;
     }
     m_font = std::make_shared<StdFont>();
-    m_font->setBold(held->bold());
+    m_font->SetBold(held->Bold());
     m_font->Charset = held->Charset;
     m_font->Italic = held->Italic;
     m_font->Name = held->Name;
     m_font->Size = held->Size;
     m_font->Strikethrough = held->Strikethrough;
     m_font->Underline = held->Underline;
-    m_font->setWeight(held->weight()); // after Bold, so the source's weight wins
+    m_font->SetWeight(held->Weight()); // after Bold, so the source's weight wins
     m_handle = MakeFontHandle();
 }
 
@@ -92,7 +92,7 @@ LogFontRecord CLogFont::record(int pixelsPerInch) const
     r.lfWidth = 0;
     r.lfEscapement = toInt32(double(m_rotation) * 10);
     r.lfOrientation = r.lfEscapement;
-    r.lfWeight = m_font->weight();
+    r.lfWeight = m_font->Weight();
     r.lfItalic = flag(m_font->Italic);
     r.lfUnderline = flag(m_font->Underline);
     r.lfStrikeOut = flag(m_font->Strikethrough);

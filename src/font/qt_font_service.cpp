@@ -62,8 +62,8 @@ QFont toQFont(const StdFont& description)
 {
     QFont font(QString::fromStdString(description.Name));
     font.setPointSizeF(std::max(description.Size.toDouble(), 0.1));
-    if (description.weight() > 0)
-        font.setWeight(QFont::Weight(std::clamp<int>(description.weight(), 1, 1000)));
+    if (description.Weight() > 0)
+        font.setWeight(QFont::Weight(std::clamp<int>(description.Weight(), 1, 1000)));
     font.setItalic(description.Italic);
     font.setUnderline(description.Underline);
     font.setStrikeOut(description.Strikethrough);

@@ -20,7 +20,7 @@ StdFontRef makeSongFont(double points)
     auto font = std::make_shared<StdFont>();
     font->Name = "宋体";
     font->Size = FixedPoint4::fromDouble(points);
-    font->setWeight(700);
+    font->SetWeight(700);
     font->Charset = kGb2312Charset;
     return font;
 }

@@ -17,7 +17,8 @@ struct FixedPoint4 {
     friend bool operator==(FixedPoint4, FixedPoint4) = default;
 };
 
-// A font description, shared by reference. Setting Bold also sets the weight
+// A font description, shared by reference, its properties named as the form
+// names them. Setting Bold also sets the weight
 // (700 or 400); setting the weight also sets Bold (from 600 up).
 class StdFont {
 public:
@@ -28,14 +29,14 @@ public:
     bool Strikethrough = false;
     std::int16_t Charset = 0;
 
-    bool bold() const { return m_bold; }
-    void setBold(bool bold)
+    bool Bold() const { return m_bold; }
+    void SetBold(bool bold)
     {
         m_bold = bold;
         m_weight = bold ? 700 : 400;
     }
-    std::int16_t weight() const { return m_weight; }
-    void setWeight(std::int16_t weight)
+    std::int16_t Weight() const { return m_weight; }
+    void SetWeight(std::int16_t weight)
     {
         m_weight = weight;
         m_bold = weight >= 600;
