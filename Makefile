@@ -16,17 +16,16 @@ CMAKE_OPTIONS := -DQIMBORA_WERROR=$(WERROR)
 RUN_PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-wayland libgl-dev fonts-arphic-uming \
 	qt6-translations-l10n libespeak-ng-dev espeak-ng-data libpulse-dev
 TEST_PACKAGES := $(RUN_PACKAGES) weston xvfb xdotool x11-xserver-utils imagemagick desktop-file-utils appstream dpkg-dev file
-CHECK_PACKAGES := $(TEST_PACKAGES) clang
+CHECK_PACKAGES := $(TEST_PACKAGES) clang clang-format
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev libopencv-imgproc-dev python3
 
 .PHONY: all build run test check bench package deps test-deps check-deps bench-deps package-deps clean
 
 all: build
 
-$(BUILD)/Makefile: CMakeLists.txt
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
-
-build: $(BUILD)/Makefile
+# Configured every time, so that a build/ made before keeps no other options.
+build:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS) >/dev/null
 	cmake --build $(BUILD) -j2
 
 deps:
@@ -79,7 +78,7 @@ bench: bench-deps
 	bench/startup.sh $(BUILD)/bench/qimbora 5
 
 package: package-deps
-	cmake -S . -B $(BUILD)/package -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD)/package -DCMAKE_BUILD_TYPE=Release $(CMAKE_OPTIONS)
 	cmake --build $(BUILD)/package -j2 --target qimbora qimbora_icon_files
 	cd $(BUILD)/package && cpack -G DEB
 	@ls $(BUILD)/package/*.deb

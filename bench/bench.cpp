@@ -12,11 +12,10 @@
 #include "paint/numbering.h"
 #include "paint/place.h"
 #include "paint/random.h"
+#include "speech/speaker.h"
 #include "surface/canvas.h"
 #include "surface/floodfill.h"
 #include "surface/raster.h"
-
-#include "speech/speaker.h"
 
 #include <QApplication>
 #include <QFile>

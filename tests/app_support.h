@@ -3,7 +3,6 @@
 // Fakes of the window's platform services.
 #include "app/error_report.h"
 #include "export/save_dialog.h"
-
 #include "speech/speaker.h"
 
 #include <QCryptographicHash>

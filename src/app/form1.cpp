@@ -12,10 +12,9 @@
 #include "font/qt_font_service.h"
 #include "paint/numbering.h"
 #include "paint/place.h"
-#include "surface/qt_color.h"
-
 #include "speech/numerals.h"
 #include "speech/speaker.h"
+#include "surface/qt_color.h"
 
 #include <QComboBox>
 #include <QLabel>

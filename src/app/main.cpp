@@ -6,7 +6,6 @@
 #include "app/titled_window.h"
 #include "font/qt_font_service.h"
 #include "paint/random.h"
-
 #include "speech/audio_sink.h"
 #include "speech/voice_speaker.h"
 
