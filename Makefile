@@ -60,14 +60,7 @@ check: check-deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)/fuzz $(CMAKE_OPTIONS) -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" \
 		-DQIMBORA_FUZZ=ON
 	cmake --build $(BUILD)/fuzz -j2 --target $(addprefix fuzz_,$(FUZZ_TARGETS))
-	for target in $(FUZZ_TARGETS); do \
-		mkdir -p $(BUILD)/fuzz/corpus/$$target; \
-		ASAN_SYMBOLIZER_PATH=$$(clang -print-prog-name=llvm-symbolizer) \
-		$(BUILD)/fuzz/fuzz/fuzz_$$target $(BUILD)/fuzz/corpus/$$target fuzz/corpus/$$target \
-			-max_total_time=$(FUZZ_SECONDS) -timeout=20 -artifact_prefix=$(BUILD)/fuzz/ -print_final_stats=1 \
-			2>&1 | grep -E '^(stat::number_of_executed_units|Done|==|SUMMARY)' || exit 1; \
-		test $${PIPESTATUS[0]} -eq 0 || exit 1; \
-	done
+	scripts/fuzz.sh $(BUILD)/fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 bench: bench-deps
 	cmake -S . -B $(BUILD)/bench -DCMAKE_BUILD_TYPE=Release -DQIMBORA_BENCH=ON

@@ -1,5 +1,4 @@
 #include "speech/audio_sink.h"
-#include "speech/numerals.h"
 #include "speech/voice.h"
 #include "speech/voice_speaker.h"
 
@@ -79,35 +78,10 @@ class TestSpeech : public QObject {
     Q_OBJECT
 
 private slots:
-    void numerals_data();
-    void numerals();
     void praiseOfThreeIsMandarin();
     void theNewestPraiseCutsTheOldOneShort();
     void theWorkerNeverHoldsTheProgram();
 };
-
-// The count as it is read aloud before 朵: two is 两 before the measure word and
-// before 百, 千 and 万, but 二 in the ones and tens and inside a number.
-void TestSpeech::numerals_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("spoken");
-    // clang-format off
-    for (const auto& [number, spoken] : std::initializer_list<std::pair<int, const char*>>{
-            {1, "一"}, {2, "两"}, {10, "十"}, {11, "十一"}, {12, "十二"}, {20, "二十"}, {22, "二十二"},
-            {100, "一百"}, {101, "一百零一"}, {102, "一百零二"}, {110, "一百一十"}, {200, "两百"},
-            {1001, "一千零一"}, {1010, "一千零一十"}, {1200, "一千二百"}, {2000, "两千"}, {2002, "两千零二"},
-            {10000, "一万"}, {10002, "一万零二"}, {10010, "一万零一十"}, {20000, "两万"},
-            {20305, "两万零三百零五"}, {22222, "两万两千二百二十二"}, {32767, "三万两千七百六十七"}})
-        // clang-format on
-        QTest::newRow(qPrintable(QString::number(number))) << number << QString::fromUtf8(spoken);
-}
-
-void TestSpeech::numerals()
-{
-    QFETCH(int, number);
-    QTEST(QString::fromStdString(chineseNumeral(number)), "spoken");
-}
 
 void TestSpeech::praiseOfThreeIsMandarin()
 {

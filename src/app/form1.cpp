@@ -12,7 +12,6 @@
 #include "font/qt_font_service.h"
 #include "paint/numbering.h"
 #include "paint/place.h"
-#include "speech/numerals.h"
 #include "speech/speaker.h"
 #include "surface/qt_color.h"
 
@@ -251,9 +250,9 @@ void Form1::Pic_MouseUp(float x, float y)
     runHandler([&] {
         const Praise praise
             = qimbora::Pic_MouseUp(Pic->canvas(), Services.random, *NumberFont, FlowerCount, x, y);
-        Label1->setText(QString::fromStdString(praise.caption));
+        Label1->setText(QString::fromStdString(praise.text.written));
         setColor(Label1, QPalette::WindowText, toQColor(praise.color));
-        Services.speaker.say(spokenPraise(FlowerCount));
+        Services.speaker.say(praise.text.spoken);
     });
 }
 

@@ -9,7 +9,7 @@
 // of the canvas's frame.
 namespace qimbora::layout {
 
-inline constexpr char kTitle[] = "Qimbora" QIMBORA_VERSION;
+inline constexpr char kTitle[] = "Qimbora1.0"; // the form's caption, whatever the version
 
 constexpr QSize kClientSize(1125, 756);
 

@@ -54,7 +54,7 @@ Praise Pic_MouseUp(Canvas& canvas, Pcg32& random, CLogFont& numberFont, std::int
         canvas.print(flowerCount);
     }
     Praise praise;
-    praise.caption = "真聪明!共画了" + std::to_string(flowerCount) + "朵花";
+    praise.text = praiseText(flowerCount);
     praise.color = RandomDimColor(random);
     return praise;
 }

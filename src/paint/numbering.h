@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/color.h"
+#include "common/praise.h"
 #include "font/std_font.h"
 
 #include <cstdint>
@@ -16,7 +17,7 @@ class Pcg32;
 
 // What a release tells the praise label.
 struct Praise {
-    std::string caption; // UTF-8
+    PraiseText text; // UTF-8
     Color color = 0;
 };
 

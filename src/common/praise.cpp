@@ -1,4 +1,4 @@
-#include "speech/numerals.h"
+#include "common/praise.h"
 
 namespace qimbora {
 
@@ -56,6 +56,10 @@ std::string chineseNumeral(std::int32_t number)
     return out;
 }
 
-std::string spokenPraise(std::int16_t count) { return "真聪明！共画了" + chineseNumeral(count) + "朵花"; }
+PraiseText praiseText(std::int16_t count)
+{
+    return {"真聪明!共画了" + std::to_string(count) + "朵花",
+            "真聪明！共画了" + chineseNumeral(count) + "朵花"};
+}
 
 } // namespace qimbora

@@ -11,7 +11,13 @@ namespace qimbora {
 // engine reads long digit strings wrongly (101 as 一百一, 32767 with no 万).
 std::string chineseNumeral(std::int32_t number);
 
-// What the toy says after numbering a flower: 真聪明！共画了, the count, 朵花.
-std::string spokenPraise(std::int16_t count);
+// The praise for the count-th flower: written as the label shows it, with an
+// ASCII "!" and the count in digits (真聪明!共画了3朵花), and spoken, with a
+// full-width "！" and the count in Chinese numerals (真聪明！共画了三朵花).
+struct PraiseText {
+    std::string written;
+    std::string spoken;
+};
+PraiseText praiseText(std::int16_t count);
 
 } // namespace qimbora
