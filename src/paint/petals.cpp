@@ -51,32 +51,6 @@ PetalPoints pointsOf(const Values& v)
     return points;
 }
 
-// Every petal, with the sine and cosine of b taken over from the a of the
-// petal before when the two are equal to the bit, as they usually are.
-void plainLoop(const PetalRing& ring, std::int32_t count, const std::function<void(const PetalPoints&)>& draw,
-               const StillDrawing& stillDrawing)
-{
-    std::optional<PetalPoints> previous;
-    double lastA = std::numeric_limits<double>::quiet_NaN();
-    Trig t{};
-    for (std::int64_t i = 1; i <= count; ++i) {
-        if (i % kTickEvery == 0 && stillDrawing)
-            stillDrawing();
-        const Angles angles = anglesOf(ring, i);
-        checkedFloat(angles.a);
-        checkedFloat(angles.b);
-        t.cosB = angles.b == lastA ? t.cosA : std::cos(angles.b);
-        t.sinB = angles.b == lastA ? t.sinA : std::sin(angles.b);
-        t.cosA = std::cos(angles.a);
-        t.sinA = std::sin(angles.a);
-        lastA = angles.a;
-        const PetalPoints points = pointsOf(valuesOf(ring, t));
-        if (points != previous)
-            draw(points);
-        previous = points;
-    }
-}
-
 // Runs of petals that round alike. Between the turning points of sine and
 // cosine every coordinate moves monotonically with i (the angles are monotone
 // in i, being products and sums of doubles rounded to nearest), so when the
@@ -196,23 +170,31 @@ void drawPetals(const PetalRing& ring, std::int32_t count,
                 const std::function<void(const PetalPoints&)>& draw, const StillDrawing& stillDrawing)
 {
     const PetalRuns runs(ring);
-    if (count < kRunsFrom || !runs.anglesExact(1, count)) {
-        plainLoop(ring, count, draw, stillDrawing);
-    } else {
-        std::optional<PetalPoints> previous;
-        std::int64_t steps = 0;
-        for (std::int64_t i = 1; i <= count; ++i) {
-            if (++steps % kTickEvery == 0 && stillDrawing)
-                stillDrawing();
-            const Angles angles = anglesOf(ring, i);
-            const Trig t{std::cos(checkedFloat(angles.a)), std::sin(angles.a),
-                         std::cos(checkedFloat(angles.b)), std::sin(angles.b)};
-            const PetalPoints points = pointsOf(valuesOf(ring, t));
-            if (points != previous)
-                draw(points);
-            previous = points;
+    // Long rings step over runs of petals that round alike; the rest step by one.
+    const bool overRuns = count >= kRunsFrom && runs.anglesExact(1, count);
+    std::optional<PetalPoints> previous;
+    // The sine and cosine of b are taken over from the a of the petal before
+    // when the two angles are equal to the bit, as they usually are.
+    double lastA = std::numeric_limits<double>::quiet_NaN();
+    Trig t{};
+    std::int64_t steps = 0;
+    for (std::int64_t i = 1; i <= count; ++i) {
+        if (++steps % kTickEvery == 0 && stillDrawing)
+            stillDrawing();
+        const Angles angles = anglesOf(ring, i);
+        checkedFloat(angles.a);
+        checkedFloat(angles.b);
+        t.cosB = angles.b == lastA ? t.cosA : std::cos(angles.b);
+        t.sinB = angles.b == lastA ? t.sinA : std::sin(angles.b);
+        t.cosA = std::cos(angles.a);
+        t.sinA = std::sin(angles.a);
+        lastA = angles.a;
+        const PetalPoints points = pointsOf(valuesOf(ring, t));
+        if (points != previous)
+            draw(points);
+        previous = points;
+        if (overRuns)
             i = runs.lastAlike(i, points, count);
-        }
     }
     // The 32-bit counter's step past the last petal overflows, as that counter would.
     if (count == kLastPetal)
