@@ -76,6 +76,25 @@ void BM_MemsetCanvas(benchmark::State& state)
     }
 }
 
+// The whole-canvas fill's floor: every pixel read, compared with the border
+// and written, in the plainest loop, on the same picture in the same run.
+void BM_ReadCompareWrite(benchmark::State& state)
+{
+    const QImage start = blank();
+    QImage image = start.copy();
+    const std::uint32_t border = toPixel(kPetal);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::memcpy(image.bits(), start.constBits(), size_t(start.sizeInBytes()));
+        state.ResumeTiming();
+        auto* pixel = reinterpret_cast<std::uint32_t*>(image.bits());
+        const auto* end = pixel + image.sizeInBytes() / 4;
+        for (; pixel != end; ++pixel)
+            *pixel = *pixel != border ? border ^ 1 : *pixel;
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
 void ourFill(benchmark::State& state, const QImage& start)
 {
     QImage image = start.copy();
@@ -228,6 +247,7 @@ void BM_PressToScreen(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_MemsetCanvas)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadCompareWrite)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FillWholeCanvas)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenCvFloodFill)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FillCircle)->Unit(benchmark::kMicrosecond);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # startup.sh PROGRAM [RUNS]
-# Starts the program RUNS times in a private X server and prints the median time
-# from start to the window shown and the median resident memory at rest.
+# Starts the program RUNS times in a private X server, prints the median time
+# from start to the window shown and the median resident memory at rest (the
+# voice loaded), and fails when either is over its limit.
 set -euo pipefail
 prog=$(realpath "$1")
 runs=${2:-5}
@@ -27,3 +28,7 @@ done
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
 echo "start to window shown: $(median "${starts[@]}") ms (median of $runs; all: ${starts[*]})"
 echo "resident memory at rest: $(median "${memories[@]}") MB (median of $runs; all: ${memories[*]})"
+start=$(median "${starts[@]}") memory=$(median "${memories[@]}")
+[ "$start" -le 300 ] || { echo "NOT MET: start to window shown over 300 ms"; exit 1; }
+[ "$memory" -le 60 ] || { echo "NOT MET: resident memory over 60 MB"; exit 1; }
+echo "start-up and memory: met (limits 300 ms, 60 MB)"

@@ -45,70 +45,65 @@ class TestFont : public QObject {
     Q_OBJECT
 
 private slots:
+    void records_data();
     void records();
-    void buildFailures();
     void handleLifecycle();
 };
 
-// The record handed to the font service for a font and an angle.
-void TestFont::records()
+// A font and an angle -> the record handed to the font service, or the error
+// the build raises (the old handle is gone then, and the new one is none).
+void TestFont::records_data()
 {
-    struct Row {
-        double points;
-        int charset;
-        float rotation;
-        int height, escapement, outPrecision, charsetSent;
+    QTest::addColumn<double>("points");
+    QTest::addColumn<int>("charset");
+    QTest::addColumn<float>("rotation");
+    QTest::addColumn<QList<int>>("record"); // height, escapement, out precision, character set
+    const auto row = [](const char* what, double points, int charset, float rotation, QList<int> record) {
+        QTest::newRow(what) << points << charset << rotation << record;
     };
-    const Row rows[] = {
-        {15.75, 134, 0, -21, 0, 0, 134},  // the canvas's font
-        {7.875, 134, 0, -10, 0, 0, 134},  // -10.5 to even
-        {9.375, 134, 0, -12, 0, 0, 134},  // -12.5 to even
-        {12, 134, 45, -16, 450, 7, 134},  // turned
-        {12, 134, 0.25f, -16, 2, 0, 134}, // 2.5 to even
-        // Turned is judged on whole degrees while the escapement keeps tenths.
-        {12, 134, 359.6f, -16, 3596, 0, 134},
-        // The OEM set becomes ANSI only when turned.
-        {12, 255, 45, -16, 450, 7, 0},
-        {12, 255, 360, -16, 3600, 0, 255},
-    };
-    for (const Row& row : rows) {
-        FakeFontService service;
-        CLogFont font(service);
-        font.setRotation(row.rotation);
-        auto description = makeSongFont(row.points);
-        description->Charset = std::int16_t(row.charset);
-        description->Italic = true;
-        description->SetWeight(-5); // sign-extended, not masked
-        font.setLogFont(description);
-        const LogFontRecord& r = service.records.back();
-        QCOMPARE(QList<int>({r.lfHeight, r.lfEscapement, r.lfOrientation, r.lfOutPrecision, r.lfCharSet}),
-                 QList<int>({row.height, row.escapement, row.escapement, row.outPrecision, row.charsetSent}));
-        QCOMPARE(QList<int>({r.lfWeight, r.lfItalic, r.lfUnderline, r.lfQuality, r.lfWidth}),
-                 QList<int>({-5, 255, 0, 2, 0}));
-    }
+    row("the canvas's font", 15.75, 134, 0, {-21, 0, 0, 134});
+    row("-10.5 to even", 7.875, 134, 0, {-10, 0, 0, 134});
+    row("-12.5 to even", 9.375, 134, 0, {-12, 0, 0, 134});
+    row("turned", 12, 134, 45, {-16, 450, 7, 134});
+    row("2.5 tenths to even", 12, 134, 0.25f, {-16, 2, 0, 134});
+    row("turned is judged on whole degrees", 12, 134, 359.6f, {-16, 3596, 0, 134});
+    row("OEM turned becomes ANSI", 12, 255, 45, {-16, 450, 7, 0});
+    row("OEM at a whole turn stays", 12, 255, 360, {-16, 3600, 0, 255});
+    row("a character set beyond a byte", 12, 256, 0, {});
+    row("an infinite angle", 12, 134, std::numeric_limits<float>::infinity(), {});
+    row("a height beyond 32 bits", 1e12, 134, 0, {});
 }
 
-// An overflow while building (a character set beyond a byte, an infinite
-// angle, a height beyond 32 bits): the old handle is gone, the new one is
-// none.
-void TestFont::buildFailures()
+void TestFont::records()
 {
-    const std::tuple<int, float, double> rows[]
-        = {{256, 0, 12}, {134, std::numeric_limits<float>::infinity(), 12}, {134, 0, 1e12}};
-    for (const auto& [charset, rotation, points] : rows) {
-        FakeFontService service;
-        CLogFont font(service);
-        font.setLogFont(makeSongFont(15.75));
-        auto description = makeSongFont(points);
-        description->Charset = std::int16_t(charset);
-        QCOMPARE(errorOf([&] {
-                     font.setRotation(rotation);
-                     font.setLogFont(description);
-                 }),
-                 ErrorKind::Overflow);
+    QFETCH(double, points);
+    QFETCH(int, charset);
+    QFETCH(float, rotation);
+    QFETCH(QList<int>, record);
+    FakeFontService service;
+    CLogFont font(service);
+    font.setLogFont(makeSongFont(15.75));
+    auto description = makeSongFont(points);
+    description->Charset = std::int16_t(charset);
+    description->Italic = true;
+    description->SetWeight(-5);                     // sign-extended, not masked
+    description->Name = "宋体宋体宋体宋体宋体宋体"; // 36 bytes: cut before the eleventh character
+    const auto error = errorOf([&] {
+        font.setRotation(rotation);
+        font.setLogFont(description);
+    });
+    if (record.isEmpty()) {
+        QCOMPARE(error, ErrorKind::Overflow);
         QCOMPARE(QList<int>({int(font.handle()), int(service.live.size()), service.misuse}),
                  QList<int>({0, 0, 0}));
+        return;
     }
+    const LogFontRecord& r = service.records.back();
+    QCOMPARE(QList<int>({r.lfHeight, r.lfEscapement, r.lfOutPrecision, r.lfCharSet}), record);
+    QCOMPARE(QList<int>({r.lfOrientation, r.lfWeight, r.lfItalic, r.lfUnderline, r.lfQuality, r.lfWidth}),
+             QList<int>({r.lfEscapement, -5, 255, 0, 2, 0}));
+    QCOMPARE(QByteArray(r.lfFaceName, sizeof r.lfFaceName),
+             QByteArray("宋体宋体宋体宋体宋体") + QByteArray(1, '\0') + QByteArray(1, ' '));
 }
 
 // One object through its states: every handle built is deleted exactly once,
