@@ -9,7 +9,7 @@
 SHELL := /bin/bash
 BUILD := build
 FUZZ_SECONDS := 30
-FUZZ_TARGETS := text_to_number paint_flower
+FUZZ_TARGETS := text_to_number paint_flower petal_runs
 # CI sets WERROR=ON: warnings fail the build.
 WERROR ?= OFF
 CMAKE_OPTIONS := -DQIMBORA_WERROR=$(WERROR)

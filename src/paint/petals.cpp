@@ -13,8 +13,12 @@ namespace {
 
 constexpr std::int32_t kLastPetal = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kTickEvery = 4096;
-// Below this many petals the plain loop is quicker than looking for runs.
-constexpr std::int64_t kRunsFrom = 16384;
+// Below this many petals stepping by one is quicker than looking for runs. The
+// fuzz build lowers it, so that the runs are tried on rings it can afford.
+#ifndef QIMBORA_RUNS_FROM
+#define QIMBORA_RUNS_FROM 16384
+#endif
+constexpr std::int64_t kRunsFrom = QIMBORA_RUNS_FROM;
 
 struct Angles {
     double a;
