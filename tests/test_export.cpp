@@ -98,7 +98,8 @@ void TestExport::failuresSayWhyAndKeepTheOldFile()
 }
 
 // Where the folder may not be written but the file may, the file is written in
-// place. Root may write anywhere, so a child process gives up root first.
+// place; /dev/full, written so, is a full disk, and is named so. Root may write
+// anywhere, so a child process gives up root first.
 void TestExport::writableFileInAFolderThatIsNot()
 {
     QTemporaryDir folder(QStringLiteral("/tmp/qimbora-XXXXXX"));
@@ -114,7 +115,13 @@ void TestExport::writableFileInAFolderThatIsNot()
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
             _exit(2);
         const auto error = errorOf([&] { SavePicture(image, target.toStdString()); });
-        _exit(error ? 1 : 0);
+        std::string full;
+        try {
+            SavePicture(image, "/dev/full");
+        } catch (const RuntimeError& failure) {
+            full = failure.detail();
+        }
+        _exit(error ? 1 : full.find("磁盘满了。请删掉一些不要的文件") == std::string::npos ? 3 : 0);
     }
     int status = -1;
     QCOMPARE(waitpid(child, &status, 0), child);

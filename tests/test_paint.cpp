@@ -7,6 +7,8 @@
 #include "paint/random.h"
 #include "surface/canvas.h"
 
+#include "support.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -25,6 +27,7 @@ class TestPaint : public QObject {
 
 private slots:
     void countStopsAt32767();
+    void lastPetalOverflows();
     void longRingsPaintWhatEveryPetalPaints();
 };
 
@@ -48,6 +51,19 @@ void TestPaint::countStopsAt32767()
     }
     QCOMPARE(count, std::int16_t(32767));
     QCOMPARE(canvas.image(), numbered);
+    QCOMPARE(canvas.selectObject(numberFont->handle()), kCanvasOwnFont); // selected back each time
+}
+
+// The largest petal count: every petal is drawn, then the loop's counter
+// overflows, before the fill.
+void TestPaint::lastPetalOverflows()
+{
+    Canvas canvas(QSize(120, 90), kBack);
+    Flower flower{60, 45, 40, 0, std::numeric_limits<std::int32_t>::max(), 0, rgbColor(250, 200, 0), kBack};
+    QCOMPARE(testing::errorOf([&] { PaintFlower(canvas, "6", flower); }), ErrorKind::Overflow);
+    const QImage image = canvas.image();
+    QCOMPARE(QList<QColor>({image.pixelColor(88, 45), image.pixelColor(60, 45)}),
+             QList<QColor>({QColor(250, 200, 0), QColor(0, 0, 64)}));
 }
 
 // Huge petal counts are drawn by runs of petals that round alike; the picture
