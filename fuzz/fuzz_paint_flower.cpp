@@ -6,26 +6,18 @@
 #include "paint/flower.h"
 #include "surface/canvas.h"
 
+#include "fuzz_input.h"
+
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
 using namespace qimbora;
+using fuzz::take;
 
 namespace {
 
 constexpr int kMaxPetals = 1000; // keeps one input to milliseconds
-
-std::int32_t take(const std::uint8_t*& data, std::size_t& size)
-{
-    std::uint32_t value = 0;
-    const std::size_t n = size < 4 ? size : 4;
-    for (std::size_t i = 0; i < n; ++i)
-        value |= std::uint32_t(data[i]) << (8 * i);
-    data += n;
-    size -= n;
-    return std::int32_t(value);
-}
 
 } // namespace
 

@@ -7,25 +7,17 @@
 #include "common/runtime_error.h"
 #include "paint/petals.h"
 
+#include "fuzz_input.h"
+
 #include <cmath>
 #include <cstring>
 #include <optional>
 #include <vector>
 
 using namespace qimbora;
+using fuzz::take;
 
 namespace {
-
-std::int32_t take(const std::uint8_t*& data, std::size_t& size)
-{
-    std::uint32_t value = 0;
-    const std::size_t n = size < 4 ? size : 4;
-    for (std::size_t i = 0; i < n; ++i)
-        value |= std::uint32_t(data[i]) << (8 * i);
-    data += n;
-    size -= n;
-    return std::int32_t(value);
-}
 
 struct Outcome {
     std::vector<PetalPoints> drawn;
