@@ -214,10 +214,11 @@ void TestForm1::canvasIsShownSharp()
 // petals=T and pattern=T type into the combo boxes, angle=N sets the scroll
 // bar, click(x,y) is a left press and release, down(x,y) and up(x,y) left
 // press and release alone, double(x,y) a double click's second press,
-// right(x,y) a right click, label(x,y) a click on the praise label, one, ten
-// and new the buttons, touch(x,y,n) and lift(x,y,n) finger n down and up. Positions are in the canvas
-// control, frame included. A row that changes on purpose: check the image the failure writes, then copy the
-// printed hash into the row.
+// right(x,y) a right click, back(x,y) a back-button click, label(x,y) a click
+// on the praise label, one, ten and new the buttons, touch(x,y,n) and
+// lift(x,y,n) finger n down and up. Positions are in the canvas control, frame
+// included. A row that changes on purpose: check the image the failure writes,
+// then copy the printed hash into the row.
 void TestForm1::golden_data()
 {
     QTest::addColumn<QString>("actions");
@@ -243,6 +244,7 @@ void TestForm1::golden_data()
     row("a double click paints twice", "click(300,300) double(300,300) up(300,300)", "57fefae38db30883");
     row("a click on the praise label", "label(100,20)", "c1290025ee854701");
     row("number before any flower", "right(500,300)", "c284f3378cec40dc");
+    row("the back button counts nothing", "back(500,300)", "c1290025ee854701");
     row("counts on: 1, 2, 3", "click(200,200) click(500,300) click(800,500)", "9edc70eb4cdb05bc");
     row("flowers on the canvas edge", "click(2,2) click(1123,694)", "9e552eb448401f52");
     row("one flower", "one", "8c85b7ddbc06509d");
@@ -311,7 +313,10 @@ void TestForm1::perform(const QString& action)
                           : what == "double" ? QTest::MouseDClick
                                              : QTest::MouseClick,
                       what == "label" ? static_cast<QWidget*>(control<QLabel>("Label1")) : pic(),
-                      what == "right" ? Qt::RightButton : Qt::LeftButton, {}, position);
+                      what == "right"      ? Qt::RightButton
+                          : what == "back" ? Qt::BackButton
+                                           : Qt::LeftButton,
+                      {}, position);
 }
 
 void TestForm1::golden()
