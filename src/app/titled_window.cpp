@@ -52,7 +52,6 @@ TitledWindow::TitledWindow(QWidget& contents)
     const int box = kTitleBarHeight - 2 * kMargin;
     closeBox->setGeometry(width() - kMargin - box, kMargin, box, box);
     connect(closeBox, &QToolButton::clicked, this, &QWidget::close);
-    m_closeBox = closeBox;
 }
 
 TitledWindow::~TitledWindow() { m_contents.setParent(nullptr); }

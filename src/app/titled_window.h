@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QAbstractButton;
-
 namespace qimbora {
 
 // The window as a desktop that leaves the title bar to the program (Wayland)
@@ -22,8 +20,6 @@ public:
     // Gives `contents` back, unparented, to its owner.
     ~TitledWindow() override;
 
-    QAbstractButton& closeBox() const { return *m_closeBox; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -31,7 +27,6 @@ protected:
 
 private:
     QWidget& m_contents;
-    QAbstractButton* m_closeBox = nullptr;
 };
 
 // Whether the platform leaves the title bar to the program.
