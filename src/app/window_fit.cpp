@@ -1,13 +1,10 @@
-#include "app/startup.h"
+#include "app/window_fit.h"
 
 #include "app/layout.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
-#include <QTranslator>
 #include <QWidget>
 
 #include <algorithm>
@@ -41,15 +38,6 @@ public:
 };
 
 } // namespace
-
-bool installChineseTranslations(QApplication& app)
-{
-    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return QApplication::installTranslator(translator);
-}
 
 double fittingScale(double desktopScale, QSize room)
 {

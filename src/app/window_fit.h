@@ -4,14 +4,9 @@
 
 #include <optional>
 
-class QApplication;
 class QWidget;
 
 namespace qimbora {
-
-// Qt's own texts (dialog buttons, questions) in Simplified Chinese, whatever
-// the system's language. False when the translations are not installed.
-bool installChineseTranslations(QApplication& app);
 
 // The largest scale, not above the desktop's, at which the window and the
 // frame a desktop adds around it fit a screen whose free area is `room` device
