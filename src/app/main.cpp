@@ -12,11 +12,44 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
+
+namespace {
+
+// Runs an action once, in the first event after the window was first exposed,
+// so that what it loads does not compete with the first paint.
+class AfterFirstExposure final : public QObject {
+public:
+    AfterFirstExposure(QWindow* window, std::function<void()> action)
+        : QObject(window)
+        , m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                m_action();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -58,8 +91,8 @@ int main(int argc, char* argv[])
     qimbora::keepWindowNormal(*shown);
     shown->show();
     QTimer::singleShot(0, shown, [shown] { qimbora::keepOnScreen(*shown); });
-    // The voice loads once the window is up, on its own thread.
+    // The voice loads on its own thread once the window is up and painted.
     if (!options.mute)
-        QTimer::singleShot(0, &window, [&voice] { voice.start(); });
+        new AfterFirstExposure(shown->windowHandle(), [&voice] { voice.start(); });
     return QApplication::exec();
 }
