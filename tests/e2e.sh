@@ -7,8 +7,8 @@
 # sets is kept, the title bar on the screen); a flower is praised aloud without a
 # word printed, and saved through the real dialog it reads back as a bitmap
 # with an independent reader; under a file-size limit a save fails with a
-# message and the program goes on. --help and --version answer with no screen;
-# an unknown option is named once, and the toy starts as usual.
+# message and the program goes on, with --mute silent. --help and --version
+# answer with no screen; an unknown option is named once, and the toy starts.
 set -euo pipefail
 prog=$(realpath "$1")
 work=$(mktemp -d) log=$(mktemp) app=
@@ -58,6 +58,8 @@ format=$(identify -format '%m %w %h' "$work/flowers.bmp") || fail "no bitmap was
 bytes=$(md5sum <"$work/flowers.bmp" | cut -c 1-16)
 [ "$bytes" = 90e0c119dba55e1e ] || fail "the three flowers saved as $bytes; expected 90e0c119dba55e1e"
 [ ! -s "$log" ] || fail "the program printed while praising with no sound server"
+voice_threads() { cat /proc/"$app"/task/*/comm | grep -c '^qimbora-voice$' || true; }
+[ "$(voice_threads)" -eq 1 ] || fail "the voice was not loaded"
 stop_app
 
 # Xft.dpi and environment -> the window's size, its top left on the screen.
@@ -75,8 +77,9 @@ done <<'ROWS'
 ROWS
 
 # 100 KiB is less than the 2.3 MB bitmap: the write fails, and a message shows.
-paint_and_save 100 limited --frobnicate
+paint_and_save 100 limited --frobnicate --mute
 window_named '^Qimbora1\.0$' >/dev/null
+[ "$(voice_threads)" -eq 0 ] || fail "--mute loaded the voice"
 [ "$(grep -c '不认识的选项“--frobnicate”' "$log")" -eq 1 ] || fail "the unknown option was not named once"
 
 ! ls "$work"/limited* >/dev/null 2>&1 || fail "a partial file was left behind"

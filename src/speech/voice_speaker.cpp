@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <mutex>
 
+#include <pthread.h>
+
 namespace qimbora {
 
 namespace {
@@ -68,6 +70,8 @@ struct VoiceSpeaker::Shared {
 
     static void run(std::shared_ptr<Shared> shared, std::unique_ptr<AudioSink> sink)
     {
+        // Named, so that the voice's thread can be told apart in a process list.
+        pthread_setname_np(pthread_self(), "qimbora-voice");
         // An error here would end the program with the drawing: the voice falls silent instead.
         try {
             shared->speak(*sink);
