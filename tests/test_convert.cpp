@@ -12,71 +12,65 @@ class TestConvert : public QObject {
     Q_OBJECT
 
 private slots:
-    void readsText();
-    void numerals_data();
-    void numerals();
-};
-
-// Text as the combo boxes hold it: the number it reads as and the 32-bit
-// integer it converts to (the nearest, halves to even), or the error the
-// integer raises.
-void TestConvert::readsText()
-{
-    struct Row {
-        const char* text;
-        double number;
-        std::optional<int> integer;
-        std::optional<ErrorKind> error;
-    };
-    // clang-format off
-    const Row rows[] = {
-        {"22", 22, 22, {}}, {" \t12 ", 12, 12, {}}, {"-5", -5, -5, {}}, {"+2.5", 2.5, 2, {}}, {".5", 0.5, 0, {}},
-        {"3.", 3, 3, {}}, {"25E-1", 2.5, 2, {}}, {"0.000e-999999999999", 0, 0, {}}, {"1e-400", 0, 0, {}}, {"3.5", 3.5, 4, {}},
-        {"-0.5", -0.5, 0, {}}, {"2147483647.4", 2147483647.4, 2147483647, {}},
-        {"-2147483648.5", -2147483648.5, -2147483647 - 1, {}},
-        {"2147483647.5", 2147483647.5, {}, ErrorKind::Overflow}, {"-2147483649", -2147483649.0, {}, ErrorKind::Overflow},
-        // What a Chinese input method types.
-        {"２２", 22, 22, {}}, {"－２．５", -2.5, -2, {}}, {"＋１Ｅ３", 1000, 1000, {}}, {"\u3000１２\u3000", 12, 12, {}},
-        {"99999999999", 99999999999.0, {}, ErrorKind::Overflow}, {"-1.8e308", 0, {}, ErrorKind::Overflow},
-        {"", 0, {}, ErrorKind::TypeMismatch}, {"   ", 0, {}, ErrorKind::TypeMismatch},
-        {"12abc", 0, {}, ErrorKind::TypeMismatch}, {"1 2", 0, {}, ErrorKind::TypeMismatch},
-        {"2,5", 0, {}, ErrorKind::TypeMismatch}, {"nan", 0, {}, ErrorKind::TypeMismatch},
-        {"0x10", 0, {}, ErrorKind::TypeMismatch}, {"1e", 0, {}, ErrorKind::TypeMismatch},
-        {"２，５", 0, {}, ErrorKind::TypeMismatch}, {"🌸", 0, {}, ErrorKind::TypeMismatch},
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        double number = 0;
-        std::optional<int> integer;
-        errorOf([&] { number = textToDouble(row.text); });
-        const auto error = errorOf([&] { integer = textToInt32(row.text); });
-        QVERIFY2(number == row.number && integer == row.integer && error == row.error, row.text);
+    // Text as the combo boxes hold it -> the number it reads as (0 where reading
+    // fails) and the 32-bit integer it converts to (the nearest, halves to
+    // even), or the error the integer raises.
+    void readsText_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<double>("number");
+        QTest::addColumn<QVariant>("integer"); // or the ErrorKind raised
+        const auto overflow = QVariant::fromValue(ErrorKind::Overflow);
+        const auto mismatch = QVariant::fromValue(ErrorKind::TypeMismatch);
+        // clang-format off
+        for (const auto& [text, number, integer] : std::initializer_list<std::tuple<std::string, double, QVariant>>{
+            {"22", 22, 22}, {" \t12 ", 12, 12}, {"-5", -5, -5}, {"+2.5", 2.5, 2}, {".5", 0.5, 0}, {"3.", 3, 3},
+            {"25E-1", 2.5, 2}, {"0.000e-999999999999", 0, 0}, {"1e-400", 0, 0}, {"3.5", 3.5, 4}, {"-0.5", -0.5, 0},
+            {"2147483647.4", 2147483647.4, 2147483647}, {"-2147483648.5", -2147483648.5, -2147483647 - 1},
+            {"2147483647.5", 2147483647.5, overflow}, {"-2147483649", -2147483649.0, overflow},
+            // What a Chinese input method types.
+            {"２２", 22, 22}, {"－２．５", -2.5, -2}, {"＋１Ｅ３", 1000, 1000}, {"\u3000１２\u3000", 12, 12},
+            {"99999999999", 99999999999.0, overflow}, {"-1.8e308", 0, overflow}, {std::string(400, '9'), 0, overflow},
+            {"", 0, mismatch}, {"   ", 0, mismatch}, {"12abc", 0, mismatch}, {"1 2", 0, mismatch},
+            {"2,5", 0, mismatch}, {"nan", 0, mismatch}, {"0x10", 0, mismatch}, {"1e", 0, mismatch},
+            {"２，５", 0, mismatch}, {"🌸", 0, mismatch}})
+            // clang-format on
+            QTest::addRow("\"%.40s\"", text.c_str()) << QByteArray::fromStdString(text) << number << integer;
     }
-    QCOMPARE(errorOf([] { textToDouble(std::string(400, '9')); }), ErrorKind::Overflow);
-}
+    void readsText()
+    {
+        QFETCH(QByteArray, text);
+        double number = 0;
+        QVariant integer;
+        errorOf([&] { number = textToDouble(text.toStdString()); });
+        if (const auto error = errorOf([&] { integer = textToInt32(text.toStdString()); }))
+            integer = QVariant::fromValue(*error);
+        QTEST(number, "number");
+        QTEST(integer, "integer");
+    }
 
-// The count as it is read aloud before 朵: two is 两 before the measure word and
-// before 百, 千 and 万, but 二 in the ones and tens and inside a number.
-void TestConvert::numerals_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("spoken");
-    // clang-format off
-    for (const auto& [number, spoken] : std::initializer_list<std::pair<int, const char*>>{
-            {1, "一"}, {2, "两"}, {10, "十"}, {11, "十一"}, {12, "十二"}, {20, "二十"}, {22, "二十二"},
-            {100, "一百"}, {101, "一百零一"}, {102, "一百零二"}, {110, "一百一十"}, {200, "两百"},
-            {1001, "一千零一"}, {1010, "一千零一十"}, {1200, "一千二百"}, {2000, "两千"}, {2002, "两千零二"},
-            {10000, "一万"}, {10002, "一万零二"}, {10010, "一万零一十"}, {20000, "两万"},
-            {20305, "两万零三百零五"}, {22222, "两万两千二百二十二"}, {32767, "三万两千七百六十七"}})
-        // clang-format on
-        QTest::newRow(qPrintable(QString::number(number))) << number << QString::fromUtf8(spoken);
-}
-
-void TestConvert::numerals()
-{
-    QFETCH(int, number);
-    QTEST(QString::fromStdString(chineseNumeral(number)), "spoken");
-}
+    // The count as it is read aloud before 朵: two is 两 before the measure word and
+    // before 百, 千 and 万, but 二 in the ones and tens and inside a number.
+    void numerals_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("spoken");
+        // clang-format off
+        for (const auto& [number, spoken] : std::initializer_list<std::pair<int, const char*>>{
+                {1, "一"}, {2, "两"}, {10, "十"}, {11, "十一"}, {12, "十二"}, {20, "二十"}, {22, "二十二"},
+                {100, "一百"}, {101, "一百零一"}, {102, "一百零二"}, {110, "一百一十"}, {200, "两百"},
+                {1001, "一千零一"}, {1010, "一千零一十"}, {1200, "一千二百"}, {2000, "两千"}, {2002, "两千零二"},
+                {10000, "一万"}, {10002, "一万零二"}, {10010, "一万零一十"}, {20000, "两万"},
+                {20305, "两万零三百零五"}, {22222, "两万两千二百二十二"}, {32767, "三万两千七百六十七"}})
+            // clang-format on
+            QTest::newRow(qPrintable(QString::number(number))) << number << QString::fromUtf8(spoken);
+    }
+    void numerals()
+    {
+        QFETCH(int, number);
+        QTEST(QString::fromStdString(chineseNumeral(number)), "spoken");
+    }
+};
 
 QTEST_APPLESS_MAIN(TestConvert)
 #include "test_convert.moc"
