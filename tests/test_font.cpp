@@ -45,107 +45,101 @@ class TestFont : public QObject {
     Q_OBJECT
 
 private slots:
-    void records_data();
-    void records();
-    void handleLifecycle();
-};
-
-// A font and an angle -> the record handed to the font service, or the error
-// the build raises (the old handle is gone then, and the new one is none).
-void TestFont::records_data()
-{
-    QTest::addColumn<double>("points");
-    QTest::addColumn<int>("charset");
-    QTest::addColumn<float>("rotation");
-    QTest::addColumn<QList<int>>("record"); // height, escapement, out precision, character set
-    const auto row = [](const char* what, double points, int charset, float rotation, QList<int> record) {
-        QTest::newRow(what) << points << charset << rotation << record;
-    };
-    row("the canvas's font", 15.75, 134, 0, {-21, 0, 0, 134});
-    row("-10.5 to even", 7.875, 134, 0, {-10, 0, 0, 134});
-    row("-12.5 to even", 9.375, 134, 0, {-12, 0, 0, 134});
-    row("turned", 12, 134, 45, {-16, 450, 7, 134});
-    row("2.5 tenths to even", 12, 134, 0.25f, {-16, 2, 0, 134});
-    row("turned is judged on whole degrees", 12, 134, 359.6f, {-16, 3596, 0, 134});
-    row("OEM turned becomes ANSI", 12, 255, 45, {-16, 450, 7, 0});
-    row("OEM at a whole turn stays", 12, 255, 360, {-16, 3600, 0, 255});
-    row("a character set beyond a byte", 12, 256, 0, {});
-    row("an infinite angle", 12, 134, std::numeric_limits<float>::infinity(), {});
-    row("a height beyond 32 bits", 1e12, 134, 0, {});
-}
-
-void TestFont::records()
-{
-    QFETCH(double, points);
-    QFETCH(int, charset);
-    QFETCH(float, rotation);
-    QFETCH(QList<int>, record);
-    FakeFontService service;
-    CLogFont font(service);
-    font.setLogFont(makeSongFont(15.75));
-    auto description = makeSongFont(points);
-    description->Charset = std::int16_t(charset);
-    description->Italic = true;
-    description->SetWeight(-5);                     // sign-extended, not masked
-    description->Name = "宋体宋体宋体宋体宋体宋体"; // 36 bytes: cut before the eleventh character
-    const auto error = errorOf([&] {
-        font.setRotation(rotation);
-        font.setLogFont(description);
-    });
-    if (record.isEmpty()) {
-        QCOMPARE(error, ErrorKind::Overflow);
-        QCOMPARE(QList<int>({int(font.handle()), int(service.live.size()), service.misuse}),
-                 QList<int>({0, 0, 0}));
-        return;
-    }
-    const LogFontRecord& r = service.records.back();
-    QCOMPARE(QList<int>({r.lfHeight, r.lfEscapement, r.lfOutPrecision, r.lfCharSet}), record);
-    QCOMPARE(QList<int>({r.lfOrientation, r.lfWeight, r.lfItalic, r.lfUnderline, r.lfQuality, r.lfWidth}),
-             QList<int>({r.lfEscapement, -5, 255, 0, 2, 0}));
-    QCOMPARE(QByteArray(r.lfFaceName, sizeof r.lfFaceName),
-             QByteArray("宋体宋体宋体宋体宋体") + QByteArray(1, '\0') + QByteArray(1, ' '));
-}
-
-// One object through its states: every handle built is deleted exactly once,
-// and nothing is rebuilt that did not change.
-void TestFont::handleLifecycle()
-{
-    FakeFontService service;
+    // A font and an angle -> the record handed to the font service, or the error
+    // the build raises (the old handle is gone then, and the new one is none).
+    void records_data()
     {
-        CLogFont font(service);
-        QCOMPARE(font.handle(), FontHandle(0));
-        font.setRotation(45); // stored only
-        QCOMPARE(service.calls, std::string());
-        const StdFontRef source = makeSongFont(15.75);
-        source->SetWeight(900);
-        font.setLogFont(source);
-        QCOMPARE(service.calls, std::string("PC")); // the resolution is read at each build
-        QCOMPARE(service.records.back().lfEscapement, 450);
-        QCOMPARE(service.records.back().lfWeight, 900); // the weight wins over Bold
-        source->Name = "Arial";                         // the copy is independent
-        QCOMPARE(font.logFont()->Name, std::string("宋体"));
-        const FontHandle first = font.handle();
-        font.setRotation(45);
-        font.setRotation(std::numeric_limits<float>::quiet_NaN()); // unordered counts as equal
-        QCOMPARE(font.handle(), first);
-        QCOMPARE(service.calls, std::string("PC"));
-        font.logFont()->Italic = true; // shows only at the next build
-        font.setLogFont(font.logFont());
-        QVERIFY(font.handle() != first);
-        QCOMPARE(int(service.records.back().lfItalic), 255);
-        font.setLogFont(nullptr);
-        QCOMPARE(font.handle(), FontHandle(0));
-        QCOMPARE(font.rotation(), 45.0f);
-        service.refuse = true;
-        font.setLogFont(makeSongFont(12));
-        QCOMPARE(font.handle(), FontHandle(0));
-        service.refuse = false;
-        font.setRotation(30); // tried again
-        QVERIFY(font.handle() != 0);
+        QTest::addColumn<double>("points");
+        QTest::addColumn<int>("charset");
+        QTest::addColumn<float>("rotation");
+        QTest::addColumn<QList<int>>("record"); // height, escapement, out precision, character set
+        const auto row = [](const char* what, double points, int charset, float rotation, QList<int> record) {
+            QTest::newRow(what) << points << charset << rotation << record;
+        };
+        row("the canvas's font", 15.75, 134, 0, {-21, 0, 0, 134});
+        row("-10.5 to even", 7.875, 134, 0, {-10, 0, 0, 134});
+        row("-12.5 to even", 9.375, 134, 0, {-12, 0, 0, 134});
+        row("turned", 12, 134, 45, {-16, 450, 7, 134});
+        row("2.5 tenths to even", 12, 134, 0.25f, {-16, 2, 0, 134});
+        row("turned is judged on whole degrees", 12, 134, 359.6f, {-16, 3596, 0, 134});
+        row("OEM turned becomes ANSI", 12, 255, 45, {-16, 450, 7, 0});
+        row("OEM at a whole turn stays", 12, 255, 360, {-16, 3600, 0, 255});
+        row("a character set beyond a byte", 12, 256, 0, {});
+        row("an infinite angle", 12, 134, std::numeric_limits<float>::infinity(), {});
+        row("a height beyond 32 bits", 1e12, 134, 0, {});
     }
-    QVERIFY(service.live.empty());
-    QCOMPARE(service.misuse, 0);
-}
+    void records()
+    {
+        QFETCH(double, points);
+        QFETCH(int, charset);
+        QFETCH(float, rotation);
+        QFETCH(QList<int>, record);
+        FakeFontService service;
+        CLogFont font(service);
+        font.setLogFont(makeSongFont(15.75));
+        auto description = makeSongFont(points);
+        description->Charset = std::int16_t(charset);
+        description->Italic = true;
+        description->SetWeight(-5);                     // sign-extended, not masked
+        description->Name = "宋体宋体宋体宋体宋体宋体"; // 36 bytes: cut before the eleventh character
+        const auto error = errorOf([&] {
+            font.setRotation(rotation);
+            font.setLogFont(description);
+        });
+        if (record.isEmpty()) {
+            QCOMPARE(error, ErrorKind::Overflow);
+            QCOMPARE(QList<int>({int(font.handle()), int(service.live.size()), service.misuse}),
+                     QList<int>({0, 0, 0}));
+            return;
+        }
+        const LogFontRecord& r = service.records.back();
+        QCOMPARE(QList<int>({r.lfHeight, r.lfEscapement, r.lfOutPrecision, r.lfCharSet}), record);
+        QCOMPARE(QList<int>({r.lfOrientation, r.lfWeight, r.lfItalic, r.lfUnderline, r.lfQuality, r.lfWidth}),
+                 QList<int>({r.lfEscapement, -5, 255, 0, 2, 0}));
+        QCOMPARE(QByteArray(r.lfFaceName, sizeof r.lfFaceName),
+                 QByteArray("宋体宋体宋体宋体宋体") + QByteArray(1, '\0') + QByteArray(1, ' '));
+    }
+    // One object through its states: every handle built is deleted exactly once,
+    // and nothing is rebuilt that did not change.
+    void handleLifecycle()
+    {
+        FakeFontService service;
+        {
+            CLogFont font(service);
+            QCOMPARE(font.handle(), FontHandle(0));
+            font.setRotation(45); // stored only
+            QCOMPARE(service.calls, std::string());
+            const StdFontRef source = makeSongFont(15.75);
+            source->SetWeight(900);
+            font.setLogFont(source);
+            QCOMPARE(service.calls, std::string("PC")); // the resolution is read at each build
+            QCOMPARE(service.records.back().lfEscapement, 450);
+            QCOMPARE(service.records.back().lfWeight, 900); // the weight wins over Bold
+            source->Name = "Arial";                         // the copy is independent
+            QCOMPARE(font.logFont()->Name, std::string("宋体"));
+            const FontHandle first = font.handle();
+            font.setRotation(45);
+            font.setRotation(std::numeric_limits<float>::quiet_NaN()); // unordered counts as equal
+            QCOMPARE(font.handle(), first);
+            QCOMPARE(service.calls, std::string("PC"));
+            font.logFont()->Italic = true; // shows only at the next build
+            font.setLogFont(font.logFont());
+            QVERIFY(font.handle() != first);
+            QCOMPARE(int(service.records.back().lfItalic), 255);
+            font.setLogFont(nullptr);
+            QCOMPARE(font.handle(), FontHandle(0));
+            QCOMPARE(font.rotation(), 45.0f);
+            service.refuse = true;
+            font.setLogFont(makeSongFont(12));
+            QCOMPARE(font.handle(), FontHandle(0));
+            service.refuse = false;
+            font.setRotation(30); // tried again
+            QVERIFY(font.handle() != 0);
+        }
+        QVERIFY(service.live.empty());
+        QCOMPARE(service.misuse, 0);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestFont)
 #include "test_font.moc"

@@ -78,65 +78,59 @@ class TestSpeech : public QObject {
     Q_OBJECT
 
 private slots:
-    void praiseOfThreeIsMandarin();
-    void theNewestPraiseCutsTheOldOneShort();
-    void theWorkerNeverHoldsTheProgram();
+    void praiseOfThreeIsMandarin()
+    {
+        MandarinVoice* voice = MandarinVoice::instance();
+        QVERIFY(voice);
+        const auto samples = voice->synthesize("真聪明！共画了三朵花");
+        QVERIFY2(samples.size() >= std::size_t(voice->sampleRate()), "a second or more");
+        // 三 is san in the first tone (55), not letters spelled in English.
+        const QString phonemes = QString::fromStdString(voice->phonemes("真聪明！共画了三朵花"));
+        QVERIFY2(phonemes.contains(QStringLiteral("s'a55n")), qPrintable(phonemes));
+    }
+    // The first praise is held at its first chunk; the newest, said then, cuts it
+    // off: the sound queued is flushed, and the newest follows at once.
+    void theNewestPraiseCutsTheOldOneShort()
+    {
+        const std::size_t newest = MandarinVoice::instance()->synthesize("真聪明！共画了两朵花").size();
+        auto gate = std::make_shared<Gate>();
+        VoiceSpeaker speaker(std::make_unique<GateSink>(gate));
+        speaker.start();
+        speaker.say("真聪明！共画了一朵花");
+        QVERIFY(gate->waitFor([&] { return gate->log.size() == 1; }));
+        speaker.say("真聪明！共画了两朵花");
+        gate->set(true);
+        // The engine keeps a few samples' memory of the text before: 99 % of the newest.
+        QVERIFY(gate->waitFor([&] { return gate->samples >= 1024 + newest / 100 * 99; }));
+        const std::lock_guard lock(gate->mutex);
+        QCOMPARE(QList<std::string>(gate->log.begin(), gate->log.begin() + 3),
+                 QList<std::string>({"w", "f", "w"}));
+        QCOMPARE(std::count(gate->log.begin(), gate->log.end(), "f"), 1);
+    }
+    // A sound server that holds a write does not hold the end of the program, and
+    // an error on the worker silences the voice, nothing more.
+    void theWorkerNeverHoldsTheProgram()
+    {
+        auto held = std::make_shared<Gate>();
+        std::optional<VoiceSpeaker> speaker(std::in_place, std::make_unique<GateSink>(held));
+        speaker->start();
+        speaker->say("真聪明！共画了一朵花");
+        QVERIFY(held->waitFor([&] { return held->log.size() == 1; }));
+        speaker.reset(); // returns while the write is held
+        QCOMPARE(held->log, std::vector<std::string>({"w"}));
+        held->set(true);
+        QVERIFY(held->waitFor([&] { return held->log.back() == "end"; }));
+
+        auto failing = std::make_shared<Gate>();
+        failing->throwOnWrite = true;
+        VoiceSpeaker silenced(std::make_unique<GateSink>(failing));
+        silenced.start();
+        silenced.say("真聪明！共画了一朵花");
+        QVERIFY(failing->waitFor([&] { return !failing->log.empty() && failing->log.back() == "end"; }));
+        silenced.say("真聪明！共画了两朵花");
+        QCOMPARE(failing->log, std::vector<std::string>({"end"}));
+    }
 };
-
-void TestSpeech::praiseOfThreeIsMandarin()
-{
-    MandarinVoice* voice = MandarinVoice::instance();
-    QVERIFY(voice);
-    const auto samples = voice->synthesize("真聪明！共画了三朵花");
-    QVERIFY2(samples.size() >= std::size_t(voice->sampleRate()), "a second or more");
-    // 三 is san in the first tone (55), not letters spelled in English.
-    const QString phonemes = QString::fromStdString(voice->phonemes("真聪明！共画了三朵花"));
-    QVERIFY2(phonemes.contains(QStringLiteral("s'a55n")), qPrintable(phonemes));
-}
-
-// The first praise is held at its first chunk; the newest, said then, cuts it
-// off: the sound queued is flushed, and the newest follows at once.
-void TestSpeech::theNewestPraiseCutsTheOldOneShort()
-{
-    const std::size_t newest = MandarinVoice::instance()->synthesize("真聪明！共画了两朵花").size();
-    auto gate = std::make_shared<Gate>();
-    VoiceSpeaker speaker(std::make_unique<GateSink>(gate));
-    speaker.start();
-    speaker.say("真聪明！共画了一朵花");
-    QVERIFY(gate->waitFor([&] { return gate->log.size() == 1; }));
-    speaker.say("真聪明！共画了两朵花");
-    gate->set(true);
-    // The engine keeps a few samples' memory of the text before: 99 % of the newest.
-    QVERIFY(gate->waitFor([&] { return gate->samples >= 1024 + newest / 100 * 99; }));
-    const std::lock_guard lock(gate->mutex);
-    QCOMPARE(QList<std::string>(gate->log.begin(), gate->log.begin() + 3),
-             QList<std::string>({"w", "f", "w"}));
-    QCOMPARE(std::count(gate->log.begin(), gate->log.end(), "f"), 1);
-}
-
-// A sound server that holds a write does not hold the end of the program, and
-// an error on the worker silences the voice, nothing more.
-void TestSpeech::theWorkerNeverHoldsTheProgram()
-{
-    auto held = std::make_shared<Gate>();
-    std::optional<VoiceSpeaker> speaker(std::in_place, std::make_unique<GateSink>(held));
-    speaker->start();
-    speaker->say("真聪明！共画了一朵花");
-    QVERIFY(held->waitFor([&] { return held->log.size() == 1; }));
-    speaker.reset(); // returns while the write is held
-    QCOMPARE(held->log, std::vector<std::string>({"w"}));
-    held->set(true);
-    QVERIFY(held->waitFor([&] { return held->log.back() == "end"; }));
-
-    auto failing = std::make_shared<Gate>();
-    failing->throwOnWrite = true;
-    VoiceSpeaker silenced(std::make_unique<GateSink>(failing));
-    silenced.start();
-    silenced.say("真聪明！共画了一朵花");
-    QVERIFY(failing->waitFor([&] { return !failing->log.empty() && failing->log.back() == "end"; }));
-    silenced.say("真聪明！共画了两朵花");
-    QCOMPARE(failing->log, std::vector<std::string>({"end"}));
-}
 
 QTEST_GUILESS_MAIN(TestSpeech)
 #include "test_speech.moc"

@@ -83,141 +83,136 @@ class TestSurface : public QObject {
     Q_OBJECT
 
 private slots:
-    void pictures_data();
-    void pictures();
-    void linesMatchTheirDefinitionAnywhere();
-    void floodFillMatchesReferenceOnRandomWalls();
-};
-
-// Small pictures with every pixel pinned: what each drawing call paints.
-void TestSurface::pictures_data()
-{
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<Draw>("draw");
-    QTest::addColumn<QString>("after");
-    const QString empty = "..... ..... ..... ..... .....";
-    const auto row = [](const char* what, QString before, Draw draw, const char* after) {
-        QTest::newRow(what) << before << draw << QString::fromLatin1(after);
-    };
-    const auto pen = [](QPoint at, int width) {
-        return [=](QImage& i) { return stampPen(i, at, {width, kBorder}); };
-    };
-    const auto line = [](QPoint a, QPoint b) {
-        return [=](QImage& i) { return drawLine(i, a, b, {1, kBorder}); };
-    };
-    const auto circle = [](int radius, std::optional<std::uint32_t> fill) {
-        return [=](QImage& i) { return drawCircle(i, QPoint(2, 2), radius, {2, kBorder}, fill); };
-    };
-    const auto box = [](double left, double top, double right, double bottom, int turn) {
-        Contour c{{left, top}, {right, top}, {right, bottom}, {left, bottom}};
-        return turn > 0 ? c : Contour(c.rbegin(), c.rend());
-    };
-    const auto outline = [](std::vector<Contour> contours) {
-        return [=](QImage& i) { return fillOutline(i, contours, kBorder); };
-    };
-    const auto fill
-        = [](QPoint seed) { return [=](QImage& i) { return floodFill(i, seed, kBorder, kFill); }; };
-    // The pen square: width 2 adds the neighbours left, above and above-left.
-    row("pen 2", empty, pen({2, 2}, 2), "..... .##.. .##.. ..... .....");
-    row("pen 0 is 1, clipped", empty, pen({0, 0}, 0), "#.... ..... ..... ..... .....");
-    // Lines far beyond the image are clipped (the random lines below pin the rest).
-    row("far, clipped", empty, line({-1'000'000'000, 2}, {1'000'000'000, 2}),
-        "..... ..... ##### ..... .....");
-    row(
-        "curve on a line", empty,
-        [](QImage& i) {
-            return drawBezier(i, {QPoint(0, 3), QPoint(1, 3), QPoint(3, 3), QPoint(4, 3)}, {1, kBorder});
-        },
-        "..... ..... ..... ##### .....");
-    // Circles, pen 2: the outline is r - 1 < d <= r + 1, the fill d <= r - 1.
-    row("circle 1, filled", empty, circle(1, kFill), "..#.. .###. ##F## .###. ..#..");
-    row("circle 2, hollow", empty, circle(2, std::nullopt), "##### ##.## #...# ##.## #####");
-    // Outlines: the pixels whose centres have a non-zero winding number; a
-    // centre on the left or top edge is inside, on the right or bottom outside.
-    row("outline, centres on edges", empty, outline({box(0.5, 0.5, 3.5, 3.5, 1)}),
-        "###.. ###.. ###.. ..... .....");
-    row("outline, a hole wound back", empty, outline({box(0, 0, 5, 5, 1), box(1.5, 1.5, 3.5, 3.5, -1)}),
-        "##### #..## #..## ##### #####");
-    row("outline, overlap wound alike", empty, outline({box(0, 0, 3, 3, 1), box(2, 0, 5, 3, 1)}),
-        "##### ##### ##### ..... .....");
-    row("outline, slanted", empty, outline({{{0, 0}, {5, 5}, {0, 5}}}), "..... #.... ##... ###.. ####.");
-    row("outline, far, clipped", empty, outline({box(-1e12, 3, 1e12, 1e12, -1)}),
-        "..... ..... ..... ##### #####");
-    // Fills: 4-connected, up to border pixels or the edge, through other colours.
-    row("fill a U", "#.#.. #.#.# #...# ##### .....", fill({1, 0}), "#F#FF #F#F# #FFF# ##### .....");
-    row("diagonal gap holds", "..#.. .#... #.... ..... .....", fill({0, 0}), "FF#.. F#... #.... ..... .....");
-    row("through other colours", "oF#.. o.#.. ..#.. ..#.. ..#..", fill({0, 4}),
-        "FF#.. FF#.. FF#.. FF#.. FF#..");
-    row("seed on a border", "..... ..#.. ..... ..... .....", fill({2, 1}), "..... ..#.. ..... ..... .....");
-}
-
-void TestSurface::pictures()
-{
-    QFETCH(QString, before);
-    QFETCH(Draw, draw);
-    QFETCH(QString, after);
-    QImage image = picture(before);
-    const QRect changed = draw(image);
-    QCOMPARE(rowsOf(image), after);
-    // The reported rectangle holds every pixel that changed.
-    const QImage original = picture(before);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            QVERIFY(image.pixel(x, y) == original.pixel(x, y) || changed.contains(x, y));
+    // Small pictures with every pixel pinned: what each drawing call paints.
+    void pictures_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<Draw>("draw");
+        QTest::addColumn<QString>("after");
+        const QString empty = "..... ..... ..... ..... .....";
+        const auto row = [](const char* what, QString before, Draw draw, const char* after) {
+            QTest::newRow(what) << before << draw << QString::fromLatin1(after);
+        };
+        const auto pen = [](QPoint at, int width) {
+            return [=](QImage& i) { return stampPen(i, at, {width, kBorder}); };
+        };
+        const auto line = [](QPoint a, QPoint b) {
+            return [=](QImage& i) { return drawLine(i, a, b, {1, kBorder}); };
+        };
+        const auto circle = [](int radius, std::optional<std::uint32_t> fill) {
+            return [=](QImage& i) { return drawCircle(i, QPoint(2, 2), radius, {2, kBorder}, fill); };
+        };
+        const auto box = [](double left, double top, double right, double bottom, int turn) {
+            Contour c{{left, top}, {right, top}, {right, bottom}, {left, bottom}};
+            return turn > 0 ? c : Contour(c.rbegin(), c.rend());
+        };
+        const auto outline = [](std::vector<Contour> contours) {
+            return [=](QImage& i) { return fillOutline(i, contours, kBorder); };
+        };
+        const auto fill
+            = [](QPoint seed) { return [=](QImage& i) { return floodFill(i, seed, kBorder, kFill); }; };
+        // The pen square: width 2 adds the neighbours left, above and above-left.
+        row("pen 2", empty, pen({2, 2}, 2), "..... .##.. .##.. ..... .....");
+        row("pen 0 is 1, clipped", empty, pen({0, 0}, 0), "#.... ..... ..... ..... .....");
+        // Lines far beyond the image are clipped (the random lines below pin the rest).
+        row("far, clipped", empty, line({-1'000'000'000, 2}, {1'000'000'000, 2}),
+            "..... ..... ##### ..... .....");
+        row(
+            "curve on a line", empty,
+            [](QImage& i) {
+                return drawBezier(i, {QPoint(0, 3), QPoint(1, 3), QPoint(3, 3), QPoint(4, 3)}, {1, kBorder});
+            },
+            "..... ..... ..... ##### .....");
+        // Circles, pen 2: the outline is r - 1 < d <= r + 1, the fill d <= r - 1.
+        row("circle 1, filled", empty, circle(1, kFill), "..#.. .###. ##F## .###. ..#..");
+        row("circle 2, hollow", empty, circle(2, std::nullopt), "##### ##.## #...# ##.## #####");
+        // Outlines: the pixels whose centres have a non-zero winding number; a
+        // centre on the left or top edge is inside, on the right or bottom outside.
+        row("outline, centres on edges", empty, outline({box(0.5, 0.5, 3.5, 3.5, 1)}),
+            "###.. ###.. ###.. ..... .....");
+        row("outline, a hole wound back", empty, outline({box(0, 0, 5, 5, 1), box(1.5, 1.5, 3.5, 3.5, -1)}),
+            "##### #..## #..## ##### #####");
+        row("outline, overlap wound alike", empty, outline({box(0, 0, 3, 3, 1), box(2, 0, 5, 3, 1)}),
+            "##### ##### ##### ..... .....");
+        row("outline, slanted", empty, outline({{{0, 0}, {5, 5}, {0, 5}}}), "..... #.... ##... ###.. ####.");
+        row("outline, far, clipped", empty, outline({box(-1e12, 3, 1e12, 1e12, -1)}),
+            "..... ..... ..... ##### #####");
+        // Fills: 4-connected, up to border pixels or the edge, through other colours.
+        row("fill a U", "#.#.. #.#.# #...# ##### .....", fill({1, 0}), "#F#FF #F#F# #FFF# ##### .....");
+        row("diagonal gap holds", "..#.. .#... #.... ..... .....", fill({0, 0}),
+            "FF#.. F#... #.... ..... .....");
+        row("through other colours", "oF#.. o.#.. ..#.. ..#.. ..#..", fill({0, 4}),
+            "FF#.. FF#.. FF#.. FF#.. FF#..");
+        row("seed on a border", "..... ..#.. ..... ..... .....", fill({2, 1}),
+            "..... ..#.. ..... ..... .....");
     }
-}
-
-void TestSurface::linesMatchTheirDefinitionAnywhere()
-{
-    // Lines inside, across and outside the image, in every direction, against the
-    // plain definition: at step k along the longer axis the minor coordinate is
-    // floor((2 k minor + steps) / (2 steps)), the pen stamped there.
-    QRandomGenerator random(7);
-    for (int round = 0; round < 400; ++round) {
-        const QPoint from(random.bounded(-10, 50), random.bounded(-10, 40));
-        const QPoint to(random.bounded(-10, 50), random.bounded(-10, 40));
-        const int width = 1 + int(random.bounded(3));
-        QImage image = blank(40, 30);
-        drawLine(image, from, to, {width, kBorder});
-        QImage expected = blank(40, 30);
-        const QPoint d = to - from;
-        const bool xMajor = std::abs(d.x()) >= std::abs(d.y());
-        const int steps = xMajor ? std::abs(d.x()) : std::abs(d.y());
-        const int major = xMajor ? d.x() : d.y();
-        const int minor = xMajor ? d.y() : d.x();
-        for (int k = 0; k <= steps; ++k) {
-            const int offset = steps == 0 ? 0 : int(std::floor((2.0 * k * minor + steps) / (2.0 * steps)));
-            const int along = (major < 0 ? -k : k);
-            stampPen(expected, xMajor ? from + QPoint(along, offset) : from + QPoint(offset, along),
-                     {width, kBorder});
+    void pictures()
+    {
+        QFETCH(QString, before);
+        QFETCH(Draw, draw);
+        QFETCH(QString, after);
+        QImage image = picture(before);
+        const QRect changed = draw(image);
+        QCOMPARE(rowsOf(image), after);
+        // The reported rectangle holds every pixel that changed.
+        const QImage original = picture(before);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                QVERIFY(image.pixel(x, y) == original.pixel(x, y) || changed.contains(x, y));
         }
-        QCOMPARE(rowsOf(image), rowsOf(expected));
     }
-}
-
-void TestSurface::floodFillMatchesReferenceOnRandomWalls()
-{
-    QRandomGenerator random(2026);
-    for (int round = 0; round < 300; ++round) {
-        const int width = 1 + int(random.bounded(40));
-        const int height = 1 + int(random.bounded(30));
-        QImage image = blank(width, height);
-        const quint32 density = random.bounded(60u);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const quint32 roll = random.bounded(100u);
-                if (roll < density + 5)
-                    image.setPixel(x, y, roll < density ? kBorder : kFill);
+    void linesMatchTheirDefinitionAnywhere()
+    {
+        // Lines inside, across and outside the image, in every direction, against the
+        // plain definition: at step k along the longer axis the minor coordinate is
+        // floor((2 k minor + steps) / (2 steps)), the pen stamped there.
+        QRandomGenerator random(7);
+        for (int round = 0; round < 400; ++round) {
+            const QPoint from(random.bounded(-10, 50), random.bounded(-10, 40));
+            const QPoint to(random.bounded(-10, 50), random.bounded(-10, 40));
+            const int width = 1 + int(random.bounded(3));
+            QImage image = blank(40, 30);
+            drawLine(image, from, to, {width, kBorder});
+            QImage expected = blank(40, 30);
+            const QPoint d = to - from;
+            const bool xMajor = std::abs(d.x()) >= std::abs(d.y());
+            const int steps = xMajor ? std::abs(d.x()) : std::abs(d.y());
+            const int major = xMajor ? d.x() : d.y();
+            const int minor = xMajor ? d.y() : d.x();
+            for (int k = 0; k <= steps; ++k) {
+                const int offset
+                    = steps == 0 ? 0 : int(std::floor((2.0 * k * minor + steps) / (2.0 * steps)));
+                const int along = (major < 0 ? -k : k);
+                stampPen(expected, xMajor ? from + QPoint(along, offset) : from + QPoint(offset, along),
+                         {width, kBorder});
             }
+            QCOMPARE(rowsOf(image), rowsOf(expected));
         }
-        const QPoint seed(int(random.bounded(width)), int(random.bounded(height)));
-        const std::uint32_t fill = round % 2 ? kFill : kBorder; // the flower fills in its border colour
-        QImage expected = image.copy();
-        referenceFill(expected, seed, fill);
-        floodFill(image, seed, kBorder, fill);
-        QCOMPARE(rowsOf(image), rowsOf(expected));
     }
-}
+    void floodFillMatchesReferenceOnRandomWalls()
+    {
+        QRandomGenerator random(2026);
+        for (int round = 0; round < 300; ++round) {
+            const int width = 1 + int(random.bounded(40));
+            const int height = 1 + int(random.bounded(30));
+            QImage image = blank(width, height);
+            const quint32 density = random.bounded(60u);
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    const quint32 roll = random.bounded(100u);
+                    if (roll < density + 5)
+                        image.setPixel(x, y, roll < density ? kBorder : kFill);
+                }
+            }
+            const QPoint seed(int(random.bounded(width)), int(random.bounded(height)));
+            const std::uint32_t fill = round % 2 ? kFill : kBorder; // the flower fills in its border colour
+            QImage expected = image.copy();
+            referenceFill(expected, seed, fill);
+            floodFill(image, seed, kBorder, fill);
+            QCOMPARE(rowsOf(image), rowsOf(expected));
+        }
+    }
+};
 
 QTEST_MAIN(TestSurface)
 #include "test_surface.moc"
