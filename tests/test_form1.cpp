@@ -19,7 +19,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -171,16 +170,10 @@ private slots:
             }
         }
     }
-    // A sequence of actions from the generator's fixed start -> the first 16 hex
-    // digits of the SHA-1 of the canvas's pixels. Actions, separated by blanks:
-    // petals=T and pattern=T type into the combo boxes, angle=N sets the scroll
-    // bar, click(x,y) is a left press and release, down(x,y) and up(x,y) left
-    // press and release alone, double(x,y) a double click's second press,
-    // right(x,y) a right click, back(x,y) a back-button click, label(x,y) a click
-    // on the praise label, one, ten and new the buttons, touch(x,y,n) and
-    // lift(x,y,n) finger n down and up. Positions are in the canvas control, frame
-    // included. A row that changes on purpose: check the image the failure writes,
-    // then copy the printed hash into the row.
+    // Actions from the generator's fixed start -> the first 16 hex digits of the
+    // SHA-1 of the canvas's pixels. perform() reads the actions; positions are in
+    // the canvas control, frame included. A row that changes on purpose: check
+    // the image the failure writes, then copy the printed hash into the row.
     void golden_data()
     {
         QTest::addColumn<QString>("actions");
@@ -192,15 +185,12 @@ private slots:
         };
         row("22 petals, pattern 6", "click(400,300)", "65a5e5cb69ea3ec5");
         row("pattern 2 fills the flower", "pattern=2 click(400,300)", "57951c3147ff2b70");
-        row("pattern 12", "pattern=12 click(400,300)", "259fbdda44ffd584");
         row("spoke: 3 petals, pattern 6", "petals=3 click(400,300)", "a9e9492a624e2d04");
         row("0 petals paints 9", "petals=0 click(400,300)", "64e9cc754b6fbbcb");
         row("2 petals", "petals=2 pattern=2 click(400,300)", "603378ca56412659");
         // A fused multiply-add moves pixels of this flower.
         row("29 petals at the left", "petals=29 click(202,302)", "8c9a3aa12dd9c4cd");
-        row("100 petals", "petals=100 click(400,300)", "7f7d618f6070614b");
         row("number at 45 degrees", "angle=45 down(300,300) up(600,400)", "defc4ffd83302106");
-        row("number at 90 degrees", "angle=90 down(300,300) up(600,400)", "e7b8257137d32a5a");
         row("number at 180 degrees", "angle=180 down(300,300) up(600,400)", "45e1c25de9c1e99b");
         row("number where released", "down(300,300) up(600,400)", "13fce21b62d263a1");
         row("a double click paints twice", "click(300,300) double(300,300) up(300,300)", "57fefae38db30883");
@@ -235,7 +225,6 @@ private slots:
         row("two fingers, the second lifted first",
             "touch(300,300,1) touch(600,300,2) lift(600,300,2) lift(300,300,1)", "bffcf4aa2fe42716");
         row("a touch on the frame", "touch(0,200,1) lift(0,200,1)", "c1290025ee854701");
-        row("a right press draws nothing", "right(300,300) click(600,500)", "645f85b54c570e14");
     }
     void golden()
     {
@@ -313,18 +302,11 @@ private slots:
             QCOMPARE(combo->currentText() == QStringLiteral("22"), !focused);
         }
     }
-    // Qt's own buttons and questions speak Chinese like the rest of the window.
+    // Qt's own dialogs speak Chinese like the rest of the window.
     void qtTextsAreChinese()
     {
-        testing::expectOffscreenNotices(2, "propagateSizeHints()");
+        testing::expectOffscreenNotices(1, "propagateSizeHints()");
         QStringList seen;
-        QTimer::singleShot(0, [&seen] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            for (QAbstractButton* button : box->buttons())
-                seen << button->text();
-            box->accept();
-        });
-        MessageBoxReport().report(&m_window->form, QStringLiteral("?"));
         QTimer::singleShot(0, [&seen] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             seen << dialog->windowTitle() << dialog->nameFilters();
@@ -334,8 +316,7 @@ private slots:
         });
         m_window->dialog.setFilter(kBitmapFilter);
         m_window->dialog.ShowSave();
-        QCOMPARE(seen,
-                 (QStringList{"确定", "另存为", "Bitmap (*.bmp)", "All files (*)", "保存(&S)", "取消"}));
+        QCOMPARE(seen, (QStringList{"另存为", "Bitmap (*.bmp)", "All files (*)", "保存(&S)", "取消"}));
         QCOMPARE(m_window->dialog.fileName(), std::string()); // a cancel
     }
     // A drawing that takes seconds shows the busy pointer, and the close button ends it.
@@ -430,6 +411,10 @@ private:
     }
     PicBox* pic() const { return &m_window->form.pic(); }
     QImage canvasImage() const { return pic()->canvas().image(); }
+    // petals=T and pattern=T type into the boxes, angle=N sets the scroll bar,
+    // one, ten and new click the buttons; click, down, up, double (a second
+    // press), right and back (x,y) are mouse actions, label(x,y) a click on the
+    // praise label, touch(x,y,n) and lift(x,y,n) finger n down and up.
     void perform(const QString& action)
     {
         const QStringList setting = action.split(QLatin1Char('='));
