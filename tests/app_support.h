@@ -8,21 +8,12 @@
 #include <QCryptographicHash>
 #include <QImage>
 #include <QStringList>
-#include <QTest>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace qimbora::testing {
-
-// The offscreen platform cannot raise a window or pass size hints on, and warns
-// once for each window or dialog shown; the program is not at fault then.
-inline void expectOffscreenNotices(int windows, const char* request = "raise()")
-{
-    for (int i = 0; i < windows; ++i)
-        QTest::ignoreMessage(QtWarningMsg, QByteArray("This plugin does not support ") + request);
-}
 
 // The first 16 hex digits of the SHA-1 of the image's pixels.
 inline QString canvasHash(const QImage& image)

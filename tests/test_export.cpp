@@ -146,7 +146,6 @@ private slots:
         testing::ScriptedDialog dialog;
         Silence speaker;
         Form1 form({random, report, fonts, dialog, speaker});
-        testing::expectOffscreenNotices(1);
         form.show();
         QTest::mouseClick(&form.pic(), Qt::LeftButton, {}, QPoint(400, 302));
         const QImage drawn = form.pic().canvas().image();
