@@ -1,14 +1,10 @@
 #!/usr/bin/env bash
 # e2e.sh PROGRAM
 # The program a user starts, in a private X server of 1920 x 1080 at 150 %
-# desktop scaling (Xft.dpi 144) and with no sound server: the window comes up
-# at a whole scale, wholly on the screen (and so at 200 % and under Plasma's
-# QT_SCREEN_SCALE_FACTORS; 125 % fits as it is; a QT_SCALE_FACTOR the user
-# sets is kept, the title bar on the screen); a flower is praised aloud without a
-# word printed, and saved through the real dialog it reads back as a bitmap
-# with an independent reader; under a file-size limit a save fails with a
-# message and the program goes on, with --mute silent. --help and --version
-# answer with no screen; an unknown option is named once, and the toy starts.
+# (Xft.dpi 144) with no sound server: the window fits at a whole scale; three
+# flowers are praised aloud, printing nothing, and saved through the real dialog;
+# under a file-size limit a save fails with a message and the toy goes on, with
+# --mute silent. --help and --version need no screen; unknown options are named.
 set -euo pipefail
 prog=$(realpath "$1")
 work=$(mktemp -d) log=$(mktemp) app=

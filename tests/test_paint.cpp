@@ -34,8 +34,7 @@ private slots:
         Pcg32 random;
         std::int16_t count = 32766;
         const Praise praise = Pic_MouseUp(canvas, random, *numberFont, count, 60, 45);
-        QCOMPARE(QList<std::string>({praise.text.written, praise.text.spoken}),
-                 QList<std::string>({"真聪明!共画了32767朵花", "真聪明！共画了三万两千七百六十七朵花"}));
+        QCOMPARE(praise.text.written, "真聪明!共画了32767朵花");
         QCOMPARE(praise.color, rgbColor(19, 2, 186)); // whole parts of the first three draws x 235
         const QImage numbered = canvas.image();
         try {
