@@ -1,4 +1,3 @@
-#include "common/convert.h"
 #include "font/clogfont.h"
 #include "font/qt_font_service.h"
 #include "font/std_font.h"
@@ -10,9 +9,6 @@
 #include "support.h"
 
 #include <QTest>
-
-#include <cmath>
-#include <random>
 
 using namespace qimbora;
 
@@ -58,51 +54,6 @@ private slots:
         const QImage image = canvas.image();
         QCOMPARE(QList<QColor>({image.pixelColor(88, 45), image.pixelColor(60, 45)}),
                  QList<QColor>({QColor(250, 200, 0), QColor(0, 0, 64)}));
-    }
-    // Huge petal counts are drawn by runs of petals that round alike; the picture
-    // must be exactly that of the plain loop, one Bezier curve for every petal.
-    // Random counts, patterns, centres and rotations; mostly the toy's own radii,
-    // now and then huge rings whose petals all differ.
-    void longRingsPaintWhatEveryPetalPaints()
-    {
-        std::mt19937 random(20261207);
-        const auto between
-            = [&random](int low, int high) { return std::uniform_int_distribution(low, high)(random); };
-        const char* patterns[] = {"2", "6", "12", "0", "-6", "3.7", "0.01", "1e5"};
-        const Color petal = rgbColor(250, 200, 0);
-        for (int round = 0; round < 32; ++round) {
-            const int petals = between(16384, 60000), rotation = between(-720, 720);
-            const int outer = round % 8 == 7 ? between(1000, 5000) : between(0, 200);
-            const int x = between(-50, 250), y = between(-50, 200), inner = round % 3 ? between(0, outer) : 0;
-            Flower flower{x, y, outer, inner, petals, rotation, petal, kBack};
-            const char* pattern = patterns[round % std::size(patterns)];
-            Canvas painted(QSize(200, 150), kBack);
-            PaintFlower(painted, pattern, flower);
-
-            Canvas plain(QSize(200, 150), kBack);
-            plain.setDrawWidth(2);
-            plain.setForeColor(petal);
-            const double step = (std::stod(pattern) * 3.1415) / petals;
-            const double offset = (rotation * 3.1415) / 180.0;
-            const auto point = [&](double angle, int radius) {
-                return QPoint(toInt32(std::cos(angle) * radius + x), toInt32(std::sin(angle) * radius + y));
-            };
-            for (std::int64_t i = 1; i <= petals; ++i) {
-                const double a = (double(i) * step) + offset;
-                const double b = ((double(i) * step) - step) + offset;
-                plain.polyBezier({point(a, flower.innerRadius), point(a, outer), point(b, outer),
-                                  point(b, flower.innerRadius)});
-            }
-            plain.setFillStyle(FillStyle::Solid);
-            plain.setFillColor(petal);
-            plain.floodFill(x, y, petal);
-            plain.setFillColor(kBack);
-            plain.circle(x, y, flower.innerRadius);
-            QVERIFY2(
-                painted.image() == plain.image(),
-                qPrintable(
-                    QStringLiteral("%1 petals, pattern %2, radius %3").arg(petals).arg(pattern).arg(outer)));
-        }
     }
 };
 
