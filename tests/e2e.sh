@@ -49,8 +49,6 @@ paint_and_save() {
 
 paint_and_save unlimited flowers
 for _ in $(seq 100); do [ -s "$work/flowers.bmp" ] && break; sleep 0.1; done
-format=$(identify -format '%m %w %h' "$work/flowers.bmp") || fail "no bitmap was written"
-[[ $format == BMP*" 1122 693" ]] || fail "expected a 1122 x 693 bitmap, read back $format"
 bytes=$(md5sum <"$work/flowers.bmp" | cut -c 1-16)
 [ "$bytes" = 90e0c119dba55e1e ] || fail "the three flowers saved as $bytes; expected 90e0c119dba55e1e"
 [ ! -s "$log" ] || fail "the program printed while praising with no sound server"
