@@ -2,11 +2,12 @@
 
 // Fakes of the window's platform services.
 #include "app/error_report.h"
+#include "app/form1.h"
 #include "export/save_dialog.h"
+#include "font/qt_font_service.h"
+#include "paint/random.h"
 #include "speech/speaker.h"
 
-#include <QCryptographicHash>
-#include <QImage>
 #include <QStringList>
 
 #include <stdexcept>
@@ -14,13 +15,6 @@
 #include <vector>
 
 namespace qimbora::testing {
-
-// The first 16 hex digits of the SHA-1 of the image's pixels.
-inline QString canvasHash(const QImage& image)
-{
-    const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(16));
-}
 
 // Records what would have been said.
 class RecordingSpeaker final : public Speaker {
@@ -49,6 +43,17 @@ public:
 
     std::string answer;
     std::vector<std::string> filters;
+};
+
+// The window with its services, the save dialog and the voice of the test's choosing.
+template <typename Dialog, typename Voice>
+struct Window {
+    Pcg32 random;
+    RecordingReport report;
+    QtFontService fonts;
+    Dialog dialog;
+    Voice speaker;
+    Form1 form{{random, report, fonts, dialog, speaker}};
 };
 
 } // namespace qimbora::testing

@@ -1,9 +1,6 @@
-#include "app/form1.h"
 #include "app/picbox.h"
 #include "common/runtime_error.h"
 #include "export/picture.h"
-#include "font/qt_font_service.h"
-#include "paint/random.h"
 #include "surface/canvas.h"
 
 #include "app_support.h"
@@ -129,12 +126,8 @@ private slots:
     }
     void windowSavesWhereTheDialogSays()
     {
-        Pcg32 random;
-        testing::RecordingReport report;
-        QtFontService fonts;
-        testing::ScriptedDialog dialog;
-        Silence speaker;
-        Form1 form({random, report, fonts, dialog, speaker});
+        testing::Window<testing::ScriptedDialog, Silence> window;
+        auto& [random, report, fonts, dialog, speaker, form] = window;
         form.show();
         QTest::mouseClick(&form.pic(), Qt::LeftButton, {}, QPoint(400, 302));
         const QImage drawn = form.pic().canvas().image();
