@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # wayland.sh PROGRAM
-# The program in a headless weston whose output is 1920 x 1080 device pixels at
-# scale 2: the window asks for half of 1125 x 786 (scale 1, with the title bar
-# it draws itself and no toolkit frame), under its menu entry's app_id, and
-# prints nothing of its own (the client's logged requests begin with "[").
+# The program in a headless weston of 1920 x 1080 device pixels at scale 2: the
+# window asks for half of 1125 x 786 (scale 1, its own title bar, no toolkit
+# frame) under its menu entry's app_id, and prints nothing (requests begin "[").
 set -euo pipefail
 prog=$(realpath "$1")
 export XDG_RUNTIME_DIR=$(mktemp -d) WAYLAND_DISPLAY=qimbora-test
