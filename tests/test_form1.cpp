@@ -317,6 +317,7 @@ private slots:
         QTest::addColumn<double>("desktop");
         QTest::addColumn<QSize>("room");
         QTest::addColumn<double>("scale");
+        QTest::newRow("150 %, room for the window but not its frame") << 1.5 << QSize(1920, 1200) << 1.0;
         QTest::newRow("300 % on 3840 x 2160") << 3.0 << QSize(3840, 2160) << 2.0;
     }
     void fittingScale()
