@@ -11,7 +11,8 @@ namespace qimbora {
 class AudioSink {
 public:
     virtual ~AudioSink() = default;
-    // False when there is no sound server or no device: the toy stays silent.
+    // False when there is no sound server or no device: that praise is silent,
+    // and the next one tries again.
     virtual bool open(int sampleRate) = 0;
     // Queues samples for playing; may wait while the queue is full.
     virtual bool write(const std::int16_t* samples, std::size_t count) = 0;

@@ -40,9 +40,10 @@ struct VoiceSpeaker::Shared {
     void speak(AudioSink& sink)
     {
         MandarinVoice* voice = MandarinVoice::instance();
-        if (!voice || !sink.open(voice->sampleRate()))
+        if (!voice)
             return;
         std::uint64_t spoken = 0;
+        bool opened = false;
         bool soundQueued = false;
         for (;;) {
             std::string next;
@@ -57,6 +58,9 @@ struct VoiceSpeaker::Shared {
             // Whatever is still playing of the text before is cut off.
             if (soundQueued)
                 sink.flush();
+            // A sound server that comes later is heard from the next praise on.
+            if (!opened && !(opened = sink.open(voice->sampleRate())))
+                continue;
             const std::vector<std::int16_t> samples = voice->synthesize(next);
             soundQueued = false;
             for (std::size_t at = 0; at < samples.size() && !replaced(spoken); at += kChunkSamples) {
