@@ -52,8 +52,8 @@ for _ in $(seq 100); do [ -s "$work/flowers.bmp" ] && break; sleep 0.1; done
 bytes=$(md5sum <"$work/flowers.bmp" | cut -c 1-16)
 [ "$bytes" = 90e0c119dba55e1e ] || fail "the three flowers saved as $bytes; expected 90e0c119dba55e1e"
 [ ! -s "$log" ] || fail "the program printed while praising with no sound server"
-voice_threads() { cat /proc/"$app"/task/*/comm | grep -c '^qimbora-voice$' || true; }
-[ "$(voice_threads)" -eq 1 ] || fail "the voice was not loaded"
+voice_loaded() { grep -qx qimbora-voice /proc/"$app"/task/*/comm; }
+voice_loaded || fail "the voice was not loaded"
 stop_app
 
 # Xft.dpi and environment -> the window's size, its top left on the screen.
@@ -73,7 +73,7 @@ ROWS
 # 100 KiB is less than the 2.3 MB bitmap: the write fails, and a message shows.
 paint_and_save 100 limited --frobnicate --mute
 window_named '^Qimbora1\.0$' >/dev/null
-[ "$(voice_threads)" -eq 0 ] || fail "--mute loaded the voice"
+! voice_loaded || fail "--mute loaded the voice"
 [ "$(grep -c '不认识的选项“--frobnicate”' "$log")" -eq 1 ] || fail "the unknown option was not named once"
 
 ! ls "$work"/limited* >/dev/null 2>&1 || fail "a partial file was left behind"
