@@ -108,9 +108,8 @@ private slots:
         QCOMPARE(waitpid(child, &status, 0), child);
         QCOMPARE(status, 0);
     }
-    // A click on 保 存 after a flower and the dialog's answer -> what the one
-    // message says, if any; otherwise the file named holds the canvas as a
-    // bitmap, whatever its name, over the file already there. The drawing stays.
+    // 保 存 after a flower, and the dialog's answer -> what the one message says;
+    // or the file named holds the canvas as a bitmap, whatever the name. The drawing stays.
     void windowSavesWhereTheDialogSays_data()
     {
         QTest::addColumn<QString>("answer"); // in the test's folder; "" a cancel, "<throw>" throws

@@ -289,8 +289,7 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(canvasImage().pixelColor(400, 300), QColor(0, 0, 64)); // abandoned before the fill
     }
-    // Each numbered flower's praise is said, counted in Chinese numerals; fifty
-    // flowers later the number font is still the only font.
+    // Each praise is said in Chinese numerals; the number font stays the only font.
     void praiseIsSpokenAndFontsKept()
     {
         for (int count = 1; count <= 50; ++count)

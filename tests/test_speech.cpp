@@ -13,9 +13,8 @@ using namespace qimbora;
 
 namespace {
 
-// A sink the test opens like a gate: each write logs "w", then waits until the
-// gate is open; a flush logs "f", the sink's end "end". A write throws when told
-// to, and the first opens may be refused, as with no sound server.
+// A sink the test opens like a gate: a write logs "w" (and may throw), then waits
+// for the gate; "f" is a flush, "end" the sink's end; opens may be refused.
 struct Gate {
     std::mutex mutex;
     std::condition_variable changed;
@@ -105,9 +104,8 @@ private slots:
         QCOMPARE(QList<std::string>(gate->log.begin(), gate->log.begin() + 3),
                  QList<std::string>({"w", "f", "w"}));
     }
-    // A sound server that holds a write does not hold the end of the program; a
-    // server missing at one praise is tried again at the next; an error on the
-    // worker silences the voice, nothing more.
+    // A held write does not hold the program's end; a missing server is tried
+    // again at the next praise; an error on the worker only silences the voice.
     void theWorkerNeverHoldsTheProgram()
     {
         auto held = std::make_shared<Gate>();
