@@ -126,19 +126,19 @@ private slots:
     void windowSavesWhereTheDialogSays()
     {
         testing::Window<testing::ScriptedDialog, Silence> window;
-        auto& [random, report, fonts, dialog, speaker, form] = window;
+        Form1& form = window.form;
         form.show();
         QTest::mouseClick(&form.pic(), Qt::LeftButton, {}, QPoint(400, 302));
         const QImage drawn = form.pic().canvas().image();
         QFETCH(QString, answer);
-        dialog.answer
+        window.dialog.answer
             = answer.isEmpty() || answer.startsWith('<') ? answer.toStdString() : path(answer).toStdString();
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
-        QCOMPARE(dialog.filters, std::vector<std::string>{"Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*"});
+        QCOMPARE(window.dialog.filters, std::vector<std::string>{"Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*"});
         QFETCH(QString, says);
         const QString file = says.isEmpty() ? answer : QString();
-        QCOMPARE(report.messages.size(), says.isEmpty() ? 0 : 1);
-        QVERIFY(report.messages.isEmpty() || report.messages[0].contains(says));
+        QCOMPARE(window.report.messages.size(), says.isEmpty() ? 0 : 1);
+        QVERIFY(window.report.messages.isEmpty() || window.report.messages[0].contains(says));
         QCOMPARE(form.pic().canvas().image(), drawn);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(),
                  file.isEmpty() || file == "old.bmp" ? 1 : 2);

@@ -53,9 +53,11 @@ public:
     ~GateSink() override { m_gate->note("end"); }
     bool open(int) override
     {
-        if (m_gate->refusals-- > 0)
-            m_gate->note("no server");
-        return m_gate->refusals < 0;
+        if (m_gate->refusals == 0)
+            return true;
+        --m_gate->refusals;
+        m_gate->note("no server");
+        return false;
     }
     bool write(const std::int16_t*, std::size_t) override
     {
