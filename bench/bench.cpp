@@ -126,7 +126,7 @@ void BM_OpenCvFloodFill(benchmark::State& state) { peerFill(state, blank()); }
 void BM_FillCircle(benchmark::State& state) { ourFill(state, circleOutline()); }
 void BM_OpenCvFillCircle(benchmark::State& state) { peerFill(state, circleOutline()); }
 
-void paintFlowers(benchmark::State& state, int petals)
+void paintFlowers(benchmark::State& state, int petals, const char* pattern = "6")
 {
     Canvas canvas(kCanvas, kBack);
     for (auto _ : state) {
@@ -135,7 +135,7 @@ void paintFlowers(benchmark::State& state, int petals)
         state.ResumeTiming();
         Flower flower{kCentre.x(), kCentre.y(), 170, 0, petals, 0, kPetal, rgbColor(20, 20, 200)};
         try {
-            PaintFlower(canvas, "6", flower);
+            PaintFlower(canvas, pattern, flower);
         } catch (const RuntimeError&) {
             // The largest count ends with the counter's overflow, after every petal.
         }
@@ -145,6 +145,9 @@ void paintFlowers(benchmark::State& state, int petals)
 
 void BM_PaintFlower(benchmark::State& state) { paintFlowers(state, 22); }
 void BM_PetalLoop(benchmark::State& state) { paintFlowers(state, int(state.range(0))); }
+// The slowest many-digit pattern found with the most petals: every petal differs
+// from the one before, and some rare petals are found only by looking for them.
+void BM_WorstPattern(benchmark::State& state) { paintFlowers(state, 2147483647, "77777"); }
 
 void BM_TenFlowers(benchmark::State& state)
 {
@@ -262,6 +265,7 @@ BENCHMARK(BM_PetalLoop)
     ->Arg(100000000)
     ->Arg(2147483647)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorstPattern)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintNumber)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveBitmap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveFloor)->Unit(benchmark::kMicrosecond);

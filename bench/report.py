@@ -21,6 +21,7 @@ TARGETS = [
     ("10^6 petals (us)", "BM_PetalLoop/1000000", None, 200000.0),
     ("10^7 petals (us)", "BM_PetalLoop/10000000", None, 200000.0),
     ("2^31 - 1 petals (us)", "BM_PetalLoop/2147483647", None, 2000000.0),
+    ("2^31 - 1 petals, pattern 77777 (us)", "BM_WorstPattern", None, 2000000.0),
     ("printing a number (us)", "BM_PrintNumber", None, 100.0),
     ("saving / writing its bytes", "BM_SaveBitmap", "BM_SaveFloor", 1.8),  # 0.99-1.47: the disk is shared
 ]

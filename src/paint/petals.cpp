@@ -2,6 +2,8 @@
 
 #include "common/convert.h"
 #include "common/runtime_error.h"
+#include "paint/possible_petals.h"
+#include "paint/rotation.h"
 
 #include <cmath>
 #include <limits>
@@ -19,6 +21,15 @@ constexpr std::int64_t kTickEvery = 4096;
 #define QIMBORA_RUNS_FROM 16384
 #endif
 constexpr std::int64_t kRunsFrom = QIMBORA_RUNS_FROM;
+// From this many petals on, the ring stops once it has drawn every petal it can.
+#ifndef QIMBORA_COMPLETE_FROM
+#define QIMBORA_COMPLETE_FROM 65536
+#endif
+constexpr std::int64_t kCompleteFrom = QIMBORA_COMPLETE_FROM;
+#ifndef QIMBORA_SEARCH_AFTER
+#define QIMBORA_SEARCH_AFTER (1 << 20)
+#endif
+constexpr std::int64_t kSearchAfter = QIMBORA_SEARCH_AFTER;
 
 struct Angles {
     double a;
@@ -176,15 +187,31 @@ void drawPetals(const PetalRing& ring, std::int32_t count,
     const PetalRuns runs(ring);
     // Long rings step over runs of petals that round alike; the rest step by one.
     const bool overRuns = count >= kRunsFrom && runs.anglesExact(1, count);
+    std::optional<PossiblePetals> possible;
+    if (count >= kCompleteFrom)
+        possible = PossiblePetals::of(ring, count);
+    PetalSet drawn;
+    std::int64_t steps = 0;
+    const auto tick = [&] {
+        if (++steps % kTickEvery == 0 && stillDrawing)
+            stillDrawing();
+    };
+    // Draws a petal not drawn before; true once every petal the ring can make is drawn.
+    const auto drawNew = [&](const PetalPoints& points) {
+        if (!drawn.insert(points).second)
+            return false;
+        draw(points);
+        return possible && possible->completedBy(points);
+    };
+
     std::optional<PetalPoints> previous;
     // The sine and cosine of b are taken over from the a of the petal before
     // when the two angles are equal to the bit, as they usually are.
     double lastA = std::numeric_limits<double>::quiet_NaN();
     Trig t{};
-    std::int64_t steps = 0;
-    for (std::int64_t i = 1; i <= count; ++i) {
-        if (++steps % kTickEvery == 0 && stillDrawing)
-            stillDrawing();
+    std::int64_t i = 1;
+    for (; i <= count; ++i) {
+        tick();
         const Angles angles = anglesOf(ring, i);
         checkedFloat(angles.a);
         checkedFloat(angles.b);
@@ -194,11 +221,34 @@ void drawPetals(const PetalRing& ring, std::int32_t count,
         t.sinA = std::sin(angles.a);
         lastA = angles.a;
         const PetalPoints points = pointsOf(valuesOf(ring, t));
-        if (points != previous)
-            draw(points);
+        if (points != previous && drawNew(points))
+            break;
         previous = points;
         if (overRuns)
             i = runs.lastAlike(i, points, count);
+        // Past this much walking, the petals still missing are looked for where they can come.
+        if (possible && possible->trusted() && steps >= kSearchAfter)
+            break;
+    }
+    if (i < count && possible && possible->trusted()) {
+        // Each missing petal is looked for among the petals whose angle a falls
+        // in one of its arcs, until it is drawn or none are left.
+        const Rotation rotation(ring.step, ring.offset);
+        for (const PossiblePetals::Missing& missing : possible->missing()) {
+            for (std::int64_t from = i + 1; drawn.count(missing.petal) == 0;) {
+                const std::optional<std::int64_t> at
+                    = rotation.firstIn(missing.arc.low, missing.arc.high, from, count);
+                if (!at)
+                    break;
+                tick();
+                const Angles angles = anglesOf(ring, *at);
+                const Trig exact{std::cos(angles.a), std::sin(angles.a), std::cos(angles.b),
+                                 std::sin(angles.b)};
+                if (drawNew(pointsOf(valuesOf(ring, exact))))
+                    break;
+                from = *at + 1;
+            }
+        }
     }
     // The 32-bit counter's step past the last petal overflows, as that counter would.
     if (count == kLastPetal)

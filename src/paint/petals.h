@@ -26,10 +26,11 @@ struct PetalRing {
     std::int32_t centerY = 0;
 };
 
-// Calls draw with the points of petals 1 to count in order, leaving out petals
-// whose points equal those drawn just before (they would change no pixel), so
-// that the pixels drawn are exactly those of every petal. Calls stillDrawing, if any,
-// now and then during long rings. Throws RuntimeError where the plain loop
+// Calls draw once with the points of each distinct petal among petals 1 to
+// count, in the order they first come: a petal drawn again in the same pen
+// changes no pixel, so the pixels drawn are exactly those of every petal. A long
+// ring stops as soon as it has drawn every petal it can produce. Calls
+// stillDrawing, if any, now and then during long rings. Throws RuntimeError where the plain loop
 // would: FloatingPoint for an angle that is not finite, Overflow for a
 // coordinate beyond 32 bits, petals before it drawn; and Overflow after the
 // last petal when count is the largest 32-bit integer, as the loop's counter
