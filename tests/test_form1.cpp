@@ -106,7 +106,6 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("Qimbora1.0"));
         QCOMPARE(form.grab().toImage().pixelColor(QPoint(600, 740) * form.devicePixelRatio()),
                  QColor(63, 103, 29));
-        QVERIFY(form.windowFlags().testFlag(Qt::Tool)); // kept out of the task bar
         QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         auto* petals = control<QComboBox>("Combo1");
         auto* pattern = control<QComboBox>("Combo2");

@@ -96,11 +96,11 @@ void AddItem(QComboBox* combo, const QString& entry)
 } // namespace
 
 Form1::Form1(Form1Services services, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , Services(services)
+    , Drawing(*this)
 {
-    // A tool window stays out of the task bar; closing it still ends the program.
-    setAttribute(Qt::WA_QuitOnClose);
+    // An ordinary window, listed in the task bar and the window switcher, with a close box alone.
     installSongSubstitutes();
     setWindowTitle(QString::fromLatin1(layout::kTitle));
     setWindowIcon(flowerIcon());
