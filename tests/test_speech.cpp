@@ -20,7 +20,8 @@ struct Gate {
     std::condition_variable changed;
     bool open = false;
     bool throwOnWrite = false;
-    int refusals = 0; // set before the worker starts
+    int refusals = 0;      // set before the worker starts
+    int writesToLoss = -1; // writes until the server is lost, until the next open
     std::vector<std::string> log;
 
     // Waits on the worker's own signals; the limit only stops a faulty build hanging.
@@ -53,6 +54,8 @@ public:
     ~GateSink() override { m_gate->note("end"); }
     bool open(int) override
     {
+        if (m_gate->writesToLoss == 0)
+            m_gate->writesToLoss = -1;
         if (m_gate->refusals == 0)
             return true;
         --m_gate->refusals;
@@ -61,6 +64,12 @@ public:
     }
     bool write(const std::int16_t*, std::size_t) override
     {
+        if (m_gate->writesToLoss == 0) {
+            m_gate->note("lost");
+            return false;
+        }
+        if (m_gate->writesToLoss > 0)
+            --m_gate->writesToLoss;
         m_gate->note("w");
         if (m_gate->throwOnWrite)
             throw std::bad_alloc();
@@ -131,6 +140,21 @@ private slots:
         QVERIFY(failing->waitFor([&] { return failing->log.back() == "end"; }));
         silenced.say("真聪明！共画了三朵花");
         QCOMPARE(failing->log, std::vector<std::string>({"no server", "w", "end"}));
+    }
+    // The sound server went away and came back while a praise was spoken: it
+    // goes on through a new stream.
+    void aRestartedServerIsUsedAtOnce()
+    {
+        auto gate = std::make_shared<Gate>();
+        gate->open = true;
+        gate->writesToLoss = 1;
+        VoiceSpeaker speaker(std::make_unique<GateSink>(gate));
+        speaker.start();
+        speaker.say("真聪明！共画了一朵花");
+        QVERIFY(gate->waitFor([&] { return gate->log.size() >= 3; }));
+        const std::lock_guard lock(gate->mutex);
+        QCOMPARE(QList<std::string>(gate->log.begin(), gate->log.begin() + 3),
+                 QList<std::string>({"w", "lost", "w"}));
     }
 };
 

@@ -12,7 +12,7 @@ class AudioSink {
 public:
     virtual ~AudioSink() = default;
     // False when there is no sound server or no device: that praise is silent,
-    // and the next one tries again.
+    // and the next one tries again. Opening again drops the stream opened before.
     virtual bool open(int sampleRate) = 0;
     // Queues samples for playing; may wait while the queue is full.
     virtual bool write(const std::int16_t* samples, std::size_t count) = 0;

@@ -13,6 +13,9 @@ PulseSink::~PulseSink()
 
 bool PulseSink::open(int sampleRate)
 {
+    // A stream to a server that went away is dropped for one to the server there now.
+    if (m_stream)
+        pa_simple_free(m_stream);
     pa_sample_spec samples{};
     samples.format = PA_SAMPLE_S16LE;
     samples.rate = std::uint32_t(sampleRate);

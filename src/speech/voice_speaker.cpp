@@ -65,7 +65,13 @@ struct VoiceSpeaker::Shared {
             soundQueued = false;
             for (std::size_t at = 0; at < samples.size() && !replaced(spoken); at += kChunkSamples) {
                 soundQueued = true;
-                if (!sink.write(samples.data() + at, std::min(kChunkSamples, samples.size() - at)))
+                const std::size_t chunk = std::min(kChunkSamples, samples.size() - at);
+                if (sink.write(samples.data() + at, chunk))
+                    continue;
+                // The server went away, and may be back already (restarted): this
+                // praise goes on through a new stream, or the next one tries again.
+                opened = sink.open(voice->sampleRate());
+                if (!opened || !sink.write(samples.data() + at, chunk))
                     break;
             }
         }
