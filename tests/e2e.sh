@@ -4,7 +4,9 @@
 # (Xft.dpi 144) with no sound server: the window fits at a whole scale; three
 # flowers are praised aloud, printing nothing, and saved through the real dialog;
 # under a file-size limit a save fails with a message and the toy goes on, with
-# --mute silent. --help and --version need no screen; unknown options are named.
+# --mute silent. --help and --version need no screen, and fail when their answer
+# is lost; with no screen the program says so in Chinese and ends with status 1;
+# unknown options are named; a session bus is never started for the toy.
 set -euo pipefail
 prog=$(realpath "$1")
 work=$(mktemp -d) log=$(mktemp) app=
@@ -16,6 +18,16 @@ fail() { { echo "FAIL: $*"; cat "$log"; } >&2; exit 1; }
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prog" --help) && grep -q -- '--mute  *不出声' <<<"$help" \
     || fail "--help did not answer without a screen"
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$prog" --version)" = "Qimbora 1.0" ] || fail "--version did not answer"
+! "$prog" --help >/dev/full 2>"$log" && grep -q '没能写出去' "$log" || fail "--help into a full disk succeeded"
+no_screen() {
+    local status=0 said
+    said=$("$@" 2>&1 >/dev/null) || status=$?
+    [ "$status" -eq 1 ] && [[ $(head -n 1 <<<"$said") == qimbora：连不上屏幕* ]] && grep -q 'platform plugin' <<<"$said" \
+        || fail "$*: status $status, said: $said"
+}
+no_screen env -u WAYLAND_DISPLAY DISPLAY=:9876 "$prog"
+no_screen env -u DISPLAY -u WAYLAND_DISPLAY "$prog"
+no_screen "$prog" -platform nonsense
 start_x_server 1920x1080
 echo "Xft.dpi: 144" | xrdb -nocpp -merge
 export XDG_RUNTIME_DIR=$work/run PULSE_SERVER=unix:/nonexistent/qimbora
@@ -55,6 +67,13 @@ bytes=$(md5sum <"$work/flowers.bmp" | cut -c 1-16)
 voice_loaded() { grep -qx qimbora-voice /proc/"$app"/task/*/comm; }
 voice_loaded || fail "the voice was not loaded"
 stop_app
+
+# With no session bus, none is started that would outlive the toy.
+buses() { ps -eo comm= | grep -c -E '^dbus-(daemon|launch)$' || true; }
+buses_before=$(buses)
+(exec env -u DBUS_SESSION_BUS_ADDRESS "$prog" --mute) >"$log" 2>&1 &
+app=$! window= && window=$(window_named '^Qimbora1\.0$') && stop_app
+[ "$(buses)" = "$buses_before" ] || fail "a session bus was started"
 
 # Xft.dpi and environment -> the window's size, its top left on the screen.
 while read -r dpi setting size; do

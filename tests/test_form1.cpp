@@ -267,7 +267,7 @@ private slots:
         });
         m_window->dialog.setFilter(kBitmapFilter);
         m_window->dialog.ShowSave();
-        QCOMPARE(seen, (QStringList{"另存为", "Bitmap (*.bmp)", "All files (*)", "保存(&S)", "取消"}));
+        QCOMPARE(seen, (QStringList{"另存为", "位图 (*.bmp)", "所有文件 (*)", "保存(&S)", "取消"}));
         QCOMPARE(m_window->dialog.fileName(), std::string()); // a cancel
     }
     // A drawing that takes seconds shows the busy pointer, and the close button ends it.

@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace qimbora {
@@ -10,6 +12,17 @@ namespace {
 constexpr std::string_view kMute = "--mute";
 constexpr std::string_view kHelp = "--help";
 constexpr std::string_view kVersion = "--version";
+
+// Prints an answer; the status says whether it reached standard output whole.
+int answer(const char* text)
+{
+    errno = 0;
+    std::fputs(text, stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "qimbora：回答没能写出去（%s）。\n", std::strerror(errno ? errno : EIO));
+    return 1;
+}
 
 } // namespace
 
@@ -21,16 +34,15 @@ CommandLine readCommandLine(int argc, char* const argv[])
         if (argument == kMute) {
             line.mute = true;
         } else if (argument == kHelp) {
-            std::fputs("用法：qimbora [选项]\n"
-                       "按一下画布画一朵花，数一数画了几朵。\n\n"
-                       "  --mute     不出声，只用文字表扬\n"
-                       "  --help     显示这段说明\n"
-                       "  --version  显示版本\n",
-                       stdout);
+            line.exitStatus = answer("用法：qimbora [选项]\n"
+                                     "按一下画布画一朵花，数一数画了几朵。\n\n"
+                                     "  --mute     不出声，只用文字表扬\n"
+                                     "  --help     显示这段说明\n"
+                                     "  --version  显示版本\n");
             line.answered = true;
             return line;
         } else if (argument == kVersion) {
-            std::fputs("Qimbora " QIMBORA_VERSION "\n", stdout);
+            line.exitStatus = answer("Qimbora " QIMBORA_VERSION "\n");
             line.answered = true;
             return line;
         }

@@ -6,7 +6,8 @@ namespace qimbora {
 // before the application exists, so they need no screen.
 struct CommandLine {
     bool mute = false;     // --mute: praise in writing only
-    bool answered = false; // --help or --version was printed; the program ends
+    bool answered = false; // --help or --version was answered; the program ends
+    int exitStatus = 0;    // with this status: 1 when the answer could not be written
 };
 
 // Reads the arguments; prints the help or the version on standard output.

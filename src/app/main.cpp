@@ -2,6 +2,7 @@
 #include "app/error_report.h"
 #include "app/form1.h"
 #include "app/qt_save_dialog.h"
+#include "app/startup_guard.h"
 #include "app/titled_window.h"
 #include "app/translations.h"
 #include "app/window_fit.h"
@@ -57,20 +58,25 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     const qimbora::CommandLine options = qimbora::readCommandLine(argc, argv);
     if (options.answered)
-        return 0;
+        return options.exitStatus;
+    qimbora::useOnlyARunningSessionBus();
     // Qt takes its own options out of the arguments it is given, so each
     // application gets a fresh copy.
     int qtArgc = argc;
     std::vector<char*> qtArgv(argv, argv + argc + 1);
-    std::optional<QApplication> app(std::in_place, qtArgc, qtArgv.data());
-    // Qt reads the scale only when the application is made: a window too big
-    // for the screen at the desktop's scale gets the application made again.
-    if (const std::optional<double> factor = qimbora::scaleFactorToFit()) {
-        app.reset();
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(*factor, 'g', 17));
-        qtArgc = argc;
-        qtArgv.assign(argv, argv + argc + 1);
+    std::optional<QApplication> app;
+    {
+        const qimbora::StartupMessages held;
         app.emplace(qtArgc, qtArgv.data());
+        // Qt reads the scale only when the application is made: a window too big
+        // for the screen at the desktop's scale gets the application made again.
+        if (const std::optional<double> factor = qimbora::scaleFactorToFit()) {
+            app.reset();
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(*factor, 'g', 17));
+            qtArgc = argc;
+            qtArgv.assign(argv, argv + argc + 1);
+            app.emplace(qtArgc, qtArgv.data());
+        }
     }
     QGuiApplication::setDesktopFileName(QStringLiteral(QIMBORA_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));

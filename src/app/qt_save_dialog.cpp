@@ -13,9 +13,9 @@ void QtSaveDialog::ShowSave()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The toy's one filter in Qt's form; "*" also matches names without a dot.
+    // The toy's one filter in Qt's form, described in Chinese; "*" also matches names without a dot.
     if (m_filter == kBitmapFilter)
-        dialog.setNameFilters({QStringLiteral("Bitmap (*.bmp)"), QStringLiteral("All files (*)")});
+        dialog.setNameFilters({QStringLiteral("位图 (*.bmp)"), QStringLiteral("所有文件 (*)")});
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     if (!m_folder.isEmpty())
         dialog.setDirectory(m_folder);
