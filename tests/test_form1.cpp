@@ -174,7 +174,9 @@ private slots:
         row("flowers on the canvas edge", "click(2,2) click(1123,694)", "9e552eb448401f52");
         row("one flower", "one", "8c85b7ddbc06509d");
         row("ten flowers", "ten", "21c1d13b439f5c29");
+        row("Enter on 一朵花", "enter:one", "8c85b7ddbc06509d");
         row("new canvas, numbering from 1", "click(300,300) new click(600,300)", "0804e43e1996f917");
+        row("Enter on 重 画", "click(300,300) enter:new click(600,300)", "0804e43e1996f917");
         // The sunken frame is not the drawing area: nothing is painted or counted.
         row("presses on the frame", "click(0,300) click(1,300) click(300,695) click(1125,2) right(0,1)",
             "c1290025ee854701");
@@ -223,6 +225,24 @@ private slots:
         image.save(saved);
         QFAIL(qPrintable(
             QStringLiteral("canvas hash %1, expected %2; the canvas is in %3").arg(actual, hash, saved)));
+    }
+    // Each control that takes the focus shows that it has it.
+    void focusIsShown_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name :
+             {"Pic", "HScroll1", "Command1_0", "Command1_1", "Command2", "Command3", "Combo1", "Combo2"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void focusIsShown()
+    {
+        QFETCH(QString, name);
+        auto* widget = control<QWidget>(qPrintable(name));
+        control<QWidget>(name == "Combo2" ? "Combo1" : "Combo2")->setFocus(Qt::TabFocusReason);
+        const QImage unfocused = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        QVERIFY(widget->hasFocus() || widget->focusProxy()->hasFocus());
+        QVERIFY(widget->grab().toImage() != unfocused);
     }
     // The count's end says how to go on; every message ends with the drawing kept.
     void countOverflowSaysWhatToDo()
@@ -373,6 +393,11 @@ private:
         const char* names[] = {"Command1_0", "Command1_1", "Command2"};
         if (buttons.contains(action))
             return QTest::mouseClick(control<QPushButton>(names[buttons.indexOf(action)]), Qt::LeftButton);
+        if (action.startsWith("enter:")) {
+            auto* button = control<QPushButton>(names[buttons.indexOf(action.mid(6))]);
+            button->setFocus(Qt::TabFocusReason);
+            return QTest::keyClick(button, Qt::Key_Return);
+        }
         const QRegularExpressionMatch at
             = QRegularExpression("^(\\w+)\\((\\d+),(\\d+)(?:,(\\d+))?\\)$").match(action);
         const QString what = at.captured(1);

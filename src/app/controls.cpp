@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include <QLineEdit>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QWheelEvent>
 
@@ -32,6 +33,17 @@ StepScrollBar::StepScrollBar(QWidget* parent)
     setStyle(style);
 }
 
+void StepScrollBar::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The style draws no focus on a scroll bar: a ring in the highlight colour, as the canvas's.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().highlight().color(), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
 NumberBox::NumberBox(QWidget* parent)
     : QComboBox(parent)
 {
@@ -49,9 +61,17 @@ void NumberBox::wheelEvent(QWheelEvent* event)
     QComboBox::wheelEvent(event);
 }
 
-QPushButton* makeColouredButton(QWidget* parent, const QColor& colour)
+QPushButton* makeButton(QWidget* parent)
 {
     auto* button = new QPushButton(parent);
+    // Outside a dialog only an auto-default button takes Enter; the window has no default button.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QPushButton* makeColouredButton(QWidget* parent, const QColor& colour)
+{
+    QPushButton* button = makeButton(parent);
     button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; }"
                                          "QPushButton:pressed { background-color: %2; }"
                                          "QPushButton:focus { border: 2px solid white; }")

@@ -8,12 +8,15 @@ namespace qimbora {
 
 // A scroll bar that moves by its single step for each arrow or trough click and
 // follows its dragged thumb; no button, style or menu ("Scroll here") makes it
-// jump to the pointer.
+// jump to the pointer. It is ringed in the highlight colour while it has the focus.
 class StepScrollBar final : public QScrollBar {
     Q_OBJECT
 
 public:
     explicit StepScrollBar(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // An editable combo box that the mouse wheel changes only while it has the
@@ -28,7 +31,10 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 };
 
-// A push button painted flat in its colour (the desktop style would paint a
+// A push button that Enter activates as Space does while it has the focus.
+QPushButton* makeButton(QWidget* parent);
+
+// Such a button painted flat in its colour (the desktop style would paint a
 // gradient over it), darker while pressed, with a white ring while focused.
 QPushButton* makeColouredButton(QWidget* parent, const QColor& colour);
 

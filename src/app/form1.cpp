@@ -67,9 +67,11 @@ QComboBox* makeCombo(QWidget* parent, const char* name, const QRect& geometry, c
     return combo;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+QPushButton* makeTextButton(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
 {
-    return place(new QPushButton(text, parent), name, geometry);
+    QPushButton* button = place(makeButton(parent), name, geometry);
+    button->setText(text);
+    return button;
 }
 
 QPushButton* makePurpleButton(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
@@ -138,7 +140,8 @@ void Form1::createControls()
     const QString flowerTexts[2] = {QStringLiteral("一朵花"), QStringLiteral("十朵花")};
     for (std::int16_t index = 0; index < 2; ++index) {
         const QByteArray name = "Command1_" + QByteArray::number(index);
-        Command1[index] = makeButton(this, name.constData(), layout::kCommand1[index], flowerTexts[index]);
+        Command1[index]
+            = makeTextButton(this, name.constData(), layout::kCommand1[index], flowerTexts[index]);
         connect(Command1[index], &QPushButton::clicked, this, [this, index] { Command1_Click(index); });
     }
     HScroll1 = place(new StepScrollBar(this), "HScroll1", layout::kHScroll1);

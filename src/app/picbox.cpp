@@ -63,7 +63,13 @@ void PicBox::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect area = event->rect() & contentsRect();
     painter.drawImage(area, m_canvas.image(), area.translated(-contentsRect().topLeft()));
+    if (hasFocus()) {
+        painter.setClipRegion(QRegion(rect()).subtracted(contentsRect()));
+        painter.fillRect(rect(), palette().highlight());
+    }
 }
+
+void PicBox::updateFrame() { update(QRegion(rect()).subtracted(contentsRect())); }
 
 QPointF PicBox::toCanvas(const QPointF& widgetPosition) const
 {

@@ -10,7 +10,8 @@ class QTouchEvent;
 
 namespace qimbora {
 
-// The canvas control: a sunken frame around the canvas's persistent image.
+// The canvas control: a sunken frame around the canvas's persistent image; the
+// frame takes the highlight colour while the canvas has the keyboard focus.
 // Presses inside the frame, and the releases that end them, are reported in
 // image pixels; a quick second press (a double click) is reported as a press
 // like any other. Each finger on a touch screen is a left button of its own.
@@ -33,11 +34,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    // The canvas shows no focus mark, so focus changes repaint nothing.
-    void focusInEvent(QFocusEvent*) override {}
-    void focusOutEvent(QFocusEvent*) override {}
+    // The focus is shown on the frame alone, so only the frame is repainted.
+    void focusInEvent(QFocusEvent*) override { updateFrame(); }
+    void focusOutEvent(QFocusEvent*) override { updateFrame(); }
 
 private:
+    void updateFrame();
     QPointF toCanvas(const QPointF& widgetPosition) const;
     // Reports a press or release of a known button in canvas pixels.
     void forward(QMouseEvent* event, void (PicBox::*signal)(Qt::MouseButton, float, float));
