@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # desktop.sh PROGRAM
 # The program under a real X11 window manager (openbox): an ordinary window,
-# listed in the task bar and the window switcher and transient for nothing;
-# and a close request in the middle of a flower of 2^31 - 2 petals with a
+# listed in the task bar and the window switcher and transient for nothing,
+# that unrolls itself when the manager rolls it up (shades it); and a close request in the middle of a flower of 2^31 - 2 petals with a
 # pattern of many digits ends the program at once.
 set -euo pipefail
 prog=$(realpath "$1")
@@ -27,6 +27,12 @@ type=$(xprop -id "$window" _NET_WM_WINDOW_TYPE)
 ! xprop -id "$window" WM_TRANSIENT_FOR | grep -q 'window id' || fail "transient for another window"
 ! xprop -id "$window" _NET_WM_STATE | grep -q 'SKIP_TASKBAR\|SKIP_PAGER' || fail "kept out of the task bar"
 wmctrl -l | grep -q 'Qimbora1\.0' || fail "not in the window list"
+states=$(mktemp -p "$XDG_RUNTIME_DIR")
+xprop -spy -id "$window" _NET_WM_STATE >"$states" & spy=$!
+wmctrl -r 'Qimbora1.0' -b add,shaded
+for _ in $(seq 50); do grep -q SHADED "$states" && tail -n 1 "$states" | grep -vq SHADED && break; sleep 0.1; done
+kill "$spy"
+grep -q SHADED "$states" && tail -n 1 "$states" | grep -vq SHADED || fail "left rolled up: $(cat "$states")"
 
 # Petals and pattern typed as a child would, then a press and at once a close request.
 for box in "100 716 2147483646" "210 716 1e12"; do

@@ -1,6 +1,7 @@
 #include "app/window_fit.h"
 
 #include "app/layout.h"
+#include "app/x11_shade.h"
 
 #include <QApplication>
 #include <QDBusArgument>
@@ -106,6 +107,10 @@ void keepOnScreen(QWidget& window)
         window.move(x, y);
 }
 
-void keepWindowNormal(QWidget& window) { window.installEventFilter(new NormalState(&window)); }
+void keepWindowNormal(QWidget& window)
+{
+    window.installEventFilter(new NormalState(&window));
+    keepUnshaded(window);
+}
 
 } // namespace qimbora
