@@ -1,12 +1,10 @@
 #include "app/window_fit.h"
 
+#include "app/gnome_display.h"
 #include "app/layout.h"
 #include "app/x11_shade.h"
 
 #include <QApplication>
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QEvent>
 #include <QScreen>
 #include <QWidget>
@@ -41,28 +39,6 @@ public:
     }
 };
 
-// GNOME's compositor lays its screens out in device pixels unless its own
-// fractional scaling is on, and then reports their sizes in device pixels where
-// the toolkit expects logical ones: a 1920 x 1080 screen at scale 2 looks twice
-// as large as it is. Its display settings say which layout it uses.
-bool screenSizesInDevicePixels()
-{
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return false;
-    constexpr int kPhysicalLayout = 2;
-    const QString path = QStringLiteral("/org/gnome/Mutter/DisplayConfig");
-    const QString interface = QStringLiteral("org.gnome.Mutter.DisplayConfig");
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(
-        QDBusMessage::createMethodCall(interface, path, interface, QStringLiteral("GetCurrentState")),
-        QDBus::Block, 1000);
-    // The serial, the monitors, the logical monitors, then the properties.
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() < 4)
-        return false;
-    QVariantMap properties;
-    reply.arguments().at(3).value<QDBusArgument>() >> properties;
-    return properties.value(QStringLiteral("layout-mode")).toInt() == kPhysicalLayout;
-}
-
 } // namespace
 
 double fittingScale(double desktopScale, QSize room)
@@ -87,8 +63,10 @@ std::optional<double> scaleFactorToFit()
     if (!screen || qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         return std::nullopt;
     const double desktopScale = screen->devicePixelRatio();
-    const QSize room = screen->availableGeometry().size();
-    const double scale = fittingScale(desktopScale, screenSizesInDevicePixels() ? room : room * desktopScale);
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const std::optional<QSize> gnome = wayland ? gnomePrimaryScreenPixels() : std::nullopt;
+    const double scale
+        = fittingScale(desktopScale, gnome.value_or(screen->availableGeometry().size() * desktopScale));
     if (scale == desktopScale)
         return std::nullopt;
     return scale / desktopScale;
