@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace qimbora;
 
@@ -150,7 +151,7 @@ private slots:
     void golden_data()
     {
         QTest::addColumn<QString>("actions");
-        QTest::addColumn<QString>("hash");
+        QTest::addColumn<QString>("hash"); // "unchanged": the canvas as it started
         QTest::addColumn<QString>("says"); // what the one message says, if any
         const auto row = [](const char* what, const char* actions, const char* hash, const char* says = "") {
             QTest::newRow(what) << QString::fromLatin1(actions) << QString::fromLatin1(hash)
@@ -160,6 +161,7 @@ private slots:
         row("pattern 2 fills the flower", "pattern=2 click(400,300)", "57951c3147ff2b70");
         row("spoke: 3 petals, pattern 6", "petals=3 click(400,300)", "a9e9492a624e2d04");
         row("0 petals paints 9", "petals=0 click(400,300)", "64e9cc754b6fbbcb");
+        row("1 petal paints 9", "petals=1 click(400,300)", "64e9cc754b6fbbcb");
         row("2 petals", "petals=2 pattern=2 click(400,300)", "603378ca56412659");
         // A fused multiply-add moves pixels of this flower.
         row("29 petals at the left", "petals=29 click(202,302)", "8c9a3aa12dd9c4cd");
@@ -167,9 +169,9 @@ private slots:
         row("number at 180 degrees", "angle=180 down(300,300) up(600,400)", "45e1c25de9c1e99b");
         row("number where released", "down(300,300) up(600,400)", "13fce21b62d263a1");
         row("a double click paints twice", "click(300,300) double(300,300) up(300,300)", "57fefae38db30883");
-        row("a click on the praise label", "label(100,20)", "c1290025ee854701");
+        row("a click on the praise label", "label(100,20)", "unchanged");
         row("number before any flower", "right(500,300)", "c284f3378cec40dc");
-        row("the back button counts nothing", "back(500,300)", "c1290025ee854701");
+        row("the back button counts nothing", "back(500,300)", "unchanged");
         row("counts on: 1, 2, 3", "click(200,200) click(500,300) click(800,500)", "9edc70eb4cdb05bc");
         row("flowers on the canvas edge", "click(2,2) click(1123,694)", "9e552eb448401f52");
         row("one flower", "one", "8c85b7ddbc06509d");
@@ -179,7 +181,7 @@ private slots:
         row("Enter on 重 画", "click(300,300) enter:new click(600,300)", "0804e43e1996f917");
         // The sunken frame is not the drawing area: nothing is painted or counted.
         row("presses on the frame", "click(0,300) click(1,300) click(300,695) click(1125,2) right(0,1)",
-            "c1290025ee854701");
+            "unchanged");
         // Text that is not a number: the message names the box, the handler stops
         // after the draws it takes first, the release still numbers, and the
         // drawing stays; the last flower shows that the draws went on in step.
@@ -199,12 +201,14 @@ private slots:
         row("a tap is a click", "touch(300,300,1) lift(300,300,1)", "599d6bd3cf0c8beb");
         row("two fingers, the second lifted first",
             "touch(300,300,1) touch(600,300,2) lift(600,300,2) lift(300,300,1)", "bffcf4aa2fe42716");
-        row("a touch on the frame", "touch(0,200,1) lift(0,200,1)", "c1290025ee854701");
+        row("a touch on the frame", "touch(0,200,1) lift(0,200,1)", "unchanged");
     }
     void golden()
     {
         QFETCH(QString, actions);
         QFETCH(QString, hash);
+        if (hash == "unchanged")
+            hash = hashOf(canvasImage());
         for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             perform(action);
             if (QTest::currentTestFailed())
@@ -215,8 +219,7 @@ private slots:
         QCOMPARE(messages.size(), says.isEmpty() ? 0 : 1);
         QVERIFY2(messages.isEmpty() || messages[0].contains(says), qPrintable(messages.join("")));
         const QImage image = canvasImage();
-        const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-        const QString actual = QCryptographicHash::hash(pixels, QCryptographicHash::Sha1).toHex().left(16);
+        const QString actual = hashOf(image);
         if (actual == hash)
             return;
         QString tag = QString::fromLatin1(QTest::currentDataTag());
@@ -274,6 +277,29 @@ private slots:
         QCOMPARE(QApplication::activePopupWidget(), nullptr); // no "Scroll here" menu
         QTEST(int(m_window->form.numberFont().rotation()), "value");
     }
+    // A dragged thumb turns the numbers once, when it is let go.
+    void scrollBarDragTurnsOnRelease()
+    {
+        auto* scroll = control<QScrollBar>("HScroll1");
+        const QPoint thumb(20, scroll->height() / 2);
+        QTest::mousePress(scroll, Qt::LeftButton, {}, thumb);
+        QTest::mouseMove(scroll, thumb + QPoint(60, 0));
+        QCOMPARE(int(m_window->form.numberFont().rotation()), 0);
+        QTest::mouseRelease(scroll, Qt::LeftButton, {}, thumb + QPoint(60, 0));
+        QVERIFY(scroll->value() > 0);
+        QCOMPARE(int(m_window->form.numberFont().rotation()), scroll->value());
+    }
+    // The wheel over a box the child is not typing in changes no number.
+    void wheelOverAnUnfocusedBox()
+    {
+        auto* petals = control<QComboBox>("Combo1");
+        control<QPushButton>("Command1_0")->setFocus();
+        const QPoint centre = petals->rect().center();
+        QWheelEvent wheel(centre, petals->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(petals, &wheel);
+        QCOMPARE(petals->currentText(), QStringLiteral("22"));
+    }
     // Qt's own dialogs speak Chinese like the rest of the window.
     void qtTextsAreChinese()
     {
@@ -324,8 +350,8 @@ private slots:
     }
     void closingTheWindowEndsTheProgram()
     {
+        // Should the loop not end, the test's own time limit fails it.
         QTimer::singleShot(0, &m_window->form, &QWidget::close);
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // the event loop did not end
         QCOMPARE(QApplication::exec(), 0);
     }
     // A desktop scale and a screen's free area in device pixels -> the scale the
@@ -357,8 +383,8 @@ private slots:
         for (const Qt::WindowState state : {Qt::WindowFullScreen, Qt::WindowMinimized}) {
             titled.setWindowState(state);
             QCoreApplication::sendPostedEvents(&titled);
-            QCOMPARE(QList<QVariant>({int(titled.windowState()), titled.size()}),
-                     QList<QVariant>({0, QSize(1125, 786)}));
+            QVERIFY2(titled.windowState() == Qt::WindowNoState && titled.size() == QSize(1125, 786),
+                     qPrintable(QStringLiteral("after a request for state %1").arg(int(state))));
         }
         QCOMPARE(canvasImage(), drawn);
         const QList<QAbstractButton*> buttons
@@ -371,6 +397,11 @@ private slots:
     }
 
 private:
+    static QString hashOf(const QImage& image)
+    {
+        const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+        return QCryptographicHash::hash(pixels, QCryptographicHash::Sha1).toHex().left(16);
+    }
     template <typename T>
     T* control(const char* name) const
     {

@@ -44,16 +44,15 @@ private slots:
         QCOMPARE(canvas.selectObject(numberFont->handle()), kCanvasOwnFont); // selected back each time
     }
     // The largest petal count: every petal is drawn, then the loop's counter
-    // overflows, before the fill.
+    // overflows, before the fill. Black petals (colour 0) are drawn yellow.
     void lastPetalOverflows()
     {
         Canvas canvas(QSize(120, 90), kBack);
-        Flower flower{60,   45, 40, 0, std::numeric_limits<std::int32_t>::max(), 0, rgbColor(250, 200, 0),
-                      kBack};
+        Flower flower{60, 45, 40, 0, std::numeric_limits<std::int32_t>::max(), 0, 0, kBack};
         QCOMPARE(testing::errorOf([&] { PaintFlower(canvas, "6", flower); }), ErrorKind::Overflow);
         const QImage image = canvas.image();
         QCOMPARE(QList<QColor>({image.pixelColor(88, 45), image.pixelColor(60, 45)}),
-                 QList<QColor>({QColor(250, 200, 0), QColor(0, 0, 64)}));
+                 QList<QColor>({QColor(255, 255, 0), QColor(0, 0, 64)}));
     }
 };
 
