@@ -25,7 +25,8 @@ QString whatHappened(const RuntimeError& error)
         if (inABox)
             return QStringLiteral("“%1”框里要填一个数字，比如 %2。")
                 .arg(boxName(subject),
-                     subject == ErrorSubject::Pattern ? QStringLiteral("6") : QStringLiteral("22"));
+                     QString::fromLatin1(subject == ErrorSubject::Pattern ? layout::kCombo2Text
+                                                                          : layout::kCombo1Text));
         return QStringLiteral("类型不匹配：框里要填一个数字。");
     case ErrorKind::Overflow:
         if (subject == ErrorSubject::FlowerCount)

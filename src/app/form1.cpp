@@ -154,9 +154,9 @@ void Form1::createControls()
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
 
     Label2 = makeCaption(this, "Label2", layout::kLabel2, QStringLiteral("花瓣数量"), layout::kCaptionText);
-    Combo1 = makeCombo(this, "Combo1", layout::kCombo1, QStringLiteral("22"));
+    Combo1 = makeCombo(this, "Combo1", layout::kCombo1, QString::fromLatin1(layout::kCombo1Text));
     Label3 = makeCaption(this, "Label3", layout::kLabel3, QStringLiteral("花样"), layout::kCaptionText);
-    Combo2 = makeCombo(this, "Combo2", layout::kCombo2, QStringLiteral("6"));
+    Combo2 = makeCombo(this, "Combo2", layout::kCombo2, QString::fromLatin1(layout::kCombo2Text));
     Label4 = makeCaption(this, "Label4", layout::kLabel4, QStringLiteral("点画布画花学数字"),
                          layout::kCaptionText);
     Command2 = makePurpleButton(this, "Command2", layout::kCommand2, QStringLiteral("重 画"));

@@ -35,6 +35,10 @@ inline const QColor kComboBack(192, 255, 192); // light green
 inline const QColor kButtonBack(177, 48, 129); // purple
 inline const QColor kNoticeText(0, 0, 128);    // navy
 
+// The boxes' starting texts, also the examples their error messages give.
+inline constexpr char kCombo1Text[] = "22";
+inline constexpr char kCombo2Text[] = "6";
+
 constexpr double kPicFontPoints = 15.75;
 constexpr double kLabel1FontPoints = 21.75;
 constexpr double kControlFontPoints = 12;

@@ -14,6 +14,26 @@ namespace {
 constexpr int kDefaultDpi = 96;
 constexpr int kDefaultPixelHeight = 16;
 
+// What a font record and a font description both say besides the size.
+struct FontStyle {
+    int weight; // 0 or less: the face's own
+    bool italic;
+    bool underline;
+    bool strikeOut;
+};
+
+// The face in the style; the caller sets the size, in pixels or in points.
+QFont styledFont(const QString& face, const FontStyle& style)
+{
+    QFont font(face);
+    if (style.weight > 0)
+        font.setWeight(QFont::Weight(std::clamp(style.weight, 1, 1000)));
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    font.setStrikeOut(style.strikeOut);
+    return font;
+}
+
 } // namespace
 
 int QtFontService::pixelsPerInch()
@@ -24,16 +44,12 @@ int QtFontService::pixelsPerInch()
 
 FontHandle QtFontService::CreateFontIndirectA(const LogFontRecord& record)
 {
-    QFont font(QString::fromUtf8(record.lfFaceName,
-                                 qsizetype(strnlen(record.lfFaceName, sizeof record.lfFaceName))));
+    QFont font = styledFont(
+        QString::fromUtf8(record.lfFaceName, qsizetype(strnlen(record.lfFaceName, sizeof record.lfFaceName))),
+        {record.lfWeight, record.lfItalic != 0, record.lfUnderline != 0, record.lfStrikeOut != 0});
     // The record asks for a character height, as a negative number of pixels.
     font.setPixelSize(record.lfHeight == 0 ? kDefaultPixelHeight
                                            : int(std::abs(std::int64_t(record.lfHeight))));
-    if (record.lfWeight > 0)
-        font.setWeight(QFont::Weight(std::clamp(record.lfWeight, 1, 1000)));
-    font.setItalic(record.lfItalic != 0);
-    font.setUnderline(record.lfUnderline != 0);
-    font.setStrikeOut(record.lfStrikeOut != 0);
 
     while (m_nextFont == 0 || m_fonts.count(m_nextFont))
         ++m_nextFont;
@@ -60,13 +76,10 @@ void installSongSubstitutes()
 
 QFont toQFont(const StdFont& description)
 {
-    QFont font(QString::fromStdString(description.Name));
+    QFont font = styledFont(
+        QString::fromStdString(description.Name),
+        {description.Weight(), description.Italic, description.Underline, description.Strikethrough});
     font.setPointSizeF(std::max(description.Size.toDouble(), 0.1));
-    if (description.Weight() > 0)
-        font.setWeight(QFont::Weight(std::clamp<int>(description.Weight(), 1, 1000)));
-    font.setItalic(description.Italic);
-    font.setUnderline(description.Underline);
-    font.setStrikeOut(description.Strikethrough);
     return font;
 }
 

@@ -13,8 +13,9 @@ namespace {
 int penWidth(const Pen& pen) { return std::max(pen.width, 1); }
 
 // The part of the box from (left, top) to (right, bottom), ends included, that
-// lies on the image; computed wide so that far-away coordinates cannot overflow.
-QRect clipBox(long long left, long long top, long long right, long long bottom, const QImage& image)
+// lies on an image of the given size; computed wide so that far-away
+// coordinates cannot overflow.
+QRect clipBox(long long left, long long top, long long right, long long bottom, QSize image)
 {
     left = std::max(left, 0LL);
     top = std::max(top, 0LL);
@@ -31,7 +32,7 @@ QRect penReach(long long left, long long top, long long right, long long bottom,
 {
     const int before = width / 2;
     const int after = width - 1 - before;
-    return clipBox(left - before, top - before, right + after, bottom + after, image);
+    return clipBox(left - before, top - before, right + after, bottom + after, image.size());
 }
 
 // Squares of radii near the 32-bit limit need more than 64 bits.
@@ -59,7 +60,7 @@ long long floorDiv(long long n, long long d)
     return (n % d != 0 && n < 0) ? q - 1 : q;
 }
 
-void fillRow(QImage& image, int y, int left, int right, std::uint32_t pixel)
+void fillSpan(QImage& image, int y, int left, int right, std::uint32_t pixel)
 {
     auto* row = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
     std::fill(row + left, row + right + 1, pixel);
@@ -93,12 +94,13 @@ public:
         long long right = left + m_width - 1;
         long long bottom = top + m_width - 1;
         if constexpr (clipping == Clipping::ToImage) {
-            left = std::max(left, 0LL);
-            top = std::max(top, 0LL);
-            right = std::min<long long>(right, m_imageWidth - 1);
-            bottom = std::min<long long>(bottom, m_imageHeight - 1);
-            if (left > right || top > bottom)
+            const QRect box = clipBox(left, top, right, bottom, QSize(m_imageWidth, m_imageHeight));
+            if (box.isEmpty())
                 return;
+            left = box.left();
+            top = box.top();
+            right = box.right();
+            bottom = box.bottom();
         }
         std::uint32_t* row = m_bits + m_stride * top + left;
         if (m_width == 2 && clipping == Clipping::None) { // the flower's pen
@@ -234,15 +236,11 @@ QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen)
     const PenStamp stamper(image, pen);
     const std::array<QPointF, 4> exact{p[0], p[1], p[2], p[3]};
     QPoint from = p[0];
-    for (int i = 1; i <= chords; ++i) {
-        QPoint to = p[3];
-        if (i < chords) {
-            const QPointF at = bezierPoint(exact, double(i) / chords);
-            to = QPoint(roundHalfEven(at.x()), roundHalfEven(at.y()));
-        }
+    flattenBezier(exact, chords, [&](QPointF at) {
+        const QPoint to(roundHalfEven(at.x()), roundHalfEven(at.y()));
         stamper.line(from, to);
         from = to;
-    }
+    });
     return reach;
 }
 
@@ -267,13 +265,13 @@ QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen, std::
     const Wide inner2 = innerTwice < 0 ? -1 : Wide(innerTwice) * innerTwice;
     const long long reachR = outerTwice / 2;
     const QRect box = clipBox((long long)centre.x() - reachR, (long long)centre.y() - reachR,
-                              (long long)centre.x() + reachR, (long long)centre.y() + reachR, image);
+                              (long long)centre.x() + reachR, (long long)centre.y() + reachR, image.size());
     // Each row is at most three runs: outline, inside, outline.
     auto paint = [&](int y, long long from, long long to, std::uint32_t pixel) {
         from = std::max<long long>(from, box.left());
         to = std::min<long long>(to, box.right());
         if (from <= to)
-            fillRow(image, y, int(from), int(to), pixel);
+            fillSpan(image, y, int(from), int(to), pixel);
     };
     for (int y = box.top(); y <= box.bottom(); ++y) {
         const Wide dy = (long long)y - centre.y();

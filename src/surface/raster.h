@@ -41,6 +41,17 @@ QRect drawBezier(QImage& image, const std::array<QPoint, 4>& p, const Pen& pen);
 // form; the petals' curves and the numbers' outlines take their points here.
 QPointF bezierPoint(const std::array<QPointF, 4>& p, double t);
 
+// The curve as `chords` chords: calls chordEnd with the points at i / chords
+// for i = 1 to chords - 1, then with p[3] exactly; p[0], where the first chord
+// starts, is left out.
+template <typename ChordEnd>
+void flattenBezier(const std::array<QPointF, 4>& p, int chords, ChordEnd chordEnd)
+{
+    for (int i = 1; i < chords; ++i)
+        chordEnd(bezierPoint(p, double(i) / chords));
+    chordEnd(p[3]);
+}
+
 // The circle of the given radius around an integer centre. With d the distance
 // of a pixel from the centre and w the pen width, the outline is the pixels with
 // r - w/2 < d <= r + w/2 and, when a fill is given, the pixels with d <= r - w/2

@@ -38,9 +38,7 @@ void flattenCubic(QPointF p0, QPointF p1, QPointF p2, QPointF p3, Contour& out)
     const double length = std::abs(p1.x() - p0.x()) + std::abs(p1.y() - p0.y()) + std::abs(p2.x() - p1.x())
         + std::abs(p2.y() - p1.y()) + std::abs(p3.x() - p2.x()) + std::abs(p3.y() - p2.y());
     const int chords = int(std::clamp(std::ceil(length), 1.0, 64.0));
-    for (int i = 1; i < chords; ++i)
-        out.push_back(bezierPoint({p0, p1, p2, p3}, double(i) / chords));
-    out.push_back(p3);
+    flattenBezier({p0, p1, p2, p3}, chords, [&out](QPointF at) { out.push_back(at); });
 }
 
 // The glyph's outline, placed at `at` in text coordinates, as closed polygons in image coordinates.
