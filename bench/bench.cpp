@@ -33,7 +33,7 @@ using namespace qimbora;
 namespace {
 
 const QSize kCanvas(1122, 693);
-const QPoint kCentre(561, 346);
+const QPoint kCenter(561, 346);
 const Color kBack = rgbColor(0, 0, 64);
 const Color kPetal = rgbColor(250, 120, 0);
 
@@ -47,7 +47,7 @@ QImage blank()
 QImage circleOutline()
 {
     QImage image = blank();
-    raster::drawCircle(image, kCentre, 150, {2, toPixel(kPetal)}, std::nullopt);
+    raster::drawCircle(image, kCenter, 150, {2, toPixel(kPetal)}, std::nullopt);
     return image;
 }
 
@@ -102,7 +102,7 @@ void ourFill(benchmark::State& state, const QImage& start)
         state.PauseTiming();
         std::memcpy(image.bits(), start.constBits(), size_t(start.sizeInBytes()));
         state.ResumeTiming();
-        raster::floodFill(image, kCentre, toPixel(kPetal), toPixel(kPetal));
+        raster::floodFill(image, kCenter, toPixel(kPetal), toPixel(kPetal));
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -115,7 +115,7 @@ void peerFill(benchmark::State& state, const QImage& start)
         state.PauseTiming();
         original.copyTo(image);
         state.ResumeTiming();
-        cv::floodFill(image, cv::Point(kCentre.x(), kCentre.y()), cv::Scalar(0, 120, 250), nullptr,
+        cv::floodFill(image, cv::Point(kCenter.x(), kCenter.y()), cv::Scalar(0, 120, 250), nullptr,
                       cv::Scalar(), cv::Scalar(), 4);
         benchmark::DoNotOptimize(image.data);
     }
@@ -133,7 +133,7 @@ void paintFlowers(benchmark::State& state, int petals, const char* pattern = "6"
         state.PauseTiming();
         canvas.setBackColor(kBack);
         state.ResumeTiming();
-        Flower flower{kCentre.x(), kCentre.y(), 170, 0, petals, 0, kPetal, rgbColor(20, 20, 200)};
+        Flower flower{kCenter.x(), kCenter.y(), 170, 0, petals, 0, kPetal, rgbColor(20, 20, 200)};
         try {
             PaintFlower(canvas, pattern, flower);
         } catch (const RuntimeError&) {

@@ -63,9 +63,9 @@ private slots:
         QTest::addColumn<QColor>("colour");
         const QColor purple(177, 48, 129), blue(0, 0, 64), green(192, 255, 192);
         const auto row = [](const char* name, QRect geometry, const char* text, double points,
-                            const char* accessible, QPoint sampled = {}, QColor colour = {}) {
+                            const char* accessible, QPoint sampled = {}, QColor color = {}) {
             QTest::newRow(name) << QString::fromLatin1(name) << geometry << QString::fromUtf8(text) << points
-                                << QString::fromUtf8(accessible) << sampled << colour;
+                                << QString::fromUtf8(accessible) << sampled << color;
         };
         row("Pic", {0, 0, 1126, 697}, "", 15.75, "按一下画一朵花", {600, 300}, blue);
         row("Label1", {786, 6, 333, 41}, "", 21.75, "表扬");
@@ -294,8 +294,8 @@ private slots:
     {
         auto* petals = control<QComboBox>("Combo1");
         control<QPushButton>("Command1_0")->setFocus();
-        const QPoint centre = petals->rect().center();
-        QWheelEvent wheel(centre, petals->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, {},
+        const QPoint center = petals->rect().center();
+        QWheelEvent wheel(center, petals->mapToGlobal(center), {}, {0, -120}, Qt::NoButton, {},
                           Qt::NoScrollPhase, false);
         QApplication::sendEvent(petals, &wheel);
         QCOMPARE(petals->currentText(), QStringLiteral("22"));

@@ -69,14 +69,29 @@ QPushButton* makeButton(QWidget* parent)
     return button;
 }
 
-QPushButton* makeColouredButton(QWidget* parent, const QColor& colour)
+ColoredButton::ColoredButton(const QColor& color, QWidget* parent)
+    : QPushButton(parent)
 {
-    QPushButton* button = makeButton(parent);
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; }"
-                                         "QPushButton:pressed { background-color: %2; }"
-                                         "QPushButton:focus { border: 2px solid white; }")
-                              .arg(colour.name(), colour.darker(150).name()));
-    return button;
+    setAutoDefault(true);
+    QPalette colored = palette();
+    colored.setColor(QPalette::Button, color);
+    setPalette(colored);
+}
+
+void ColoredButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QColor back = palette().button().color();
+    painter.fillRect(rect(), isDown() ? back.darker(150) : back);
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    } else {
+        painter.setPen(back.darker(150));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    painter.setPen(palette().buttonText().color());
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
 } // namespace qimbora

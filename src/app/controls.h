@@ -34,8 +34,17 @@ protected:
 // A push button that Enter activates as Space does while it has the focus.
 QPushButton* makeButton(QWidget* parent);
 
-// Such a button painted flat in its colour (the desktop style would paint a
-// gradient over it), darker while pressed, with a white ring while focused.
-QPushButton* makeColouredButton(QWidget* parent, const QColor& colour);
+// A button painted flat in its palette's button colour (the desktop style
+// would paint a gradient over it), darker while pressed, with a white ring
+// while focused; Enter activates it as Space does.
+class ColoredButton final : public QPushButton {
+    Q_OBJECT
+
+public:
+    ColoredButton(const QColor& color, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 } // namespace qimbora

@@ -76,7 +76,7 @@ QPushButton* makeTextButton(QWidget* parent, const char* name, const QRect& geom
 
 QPushButton* makePurpleButton(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
 {
-    QPushButton* button = place(makeColouredButton(parent, layout::kButtonBack), name, geometry);
+    QPushButton* button = place(new ColoredButton(layout::kButtonBack, parent), name, geometry);
     button->setText(text);
     button->setFont(songFont(layout::kControlFontPoints));
     return button;

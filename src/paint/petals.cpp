@@ -82,10 +82,10 @@ public:
                double(ring.outerRadius), double(ring.outerRadius), double(ring.outerRadius),
                double(ring.innerRadius), double(ring.innerRadius)};
         for (int k = 0; k < 8; ++k) {
-            const double centre = k % 2 == 0 ? ring.centerX : ring.centerY;
+            const double center = k % 2 == 0 ? ring.centerX : ring.centerY;
             // Sine and cosine are within 2 units in the last place (2^-52 at most),
             // the product and the sum add one rounding each: twice that is safe.
-            m_margin[k] = (std::fabs(radius[k]) + std::fabs(centre) + 1.0) * 0x1p-48;
+            m_margin[k] = (std::fabs(radius[k]) + std::fabs(center) + 1.0) * 0x1p-48;
         }
     }
 

@@ -18,7 +18,7 @@ constexpr double kHalfTurn = 3.14159265358979323846;
 constexpr double kUnit = 0x1p-52;
 // Beyond this the angles of a petal are not known well enough to pair stretches.
 constexpr double kWidestSlack = 0.01;
-constexpr std::int32_t kMaxCentre = 1 << 24;
+constexpr std::int32_t kMaxCenter = 1 << 24;
 constexpr std::size_t kMostValuesInZone = 64;
 
 // A petal's inner x, inner y, outer x and outer y at one angle.
@@ -49,12 +49,12 @@ Corner cornerAt(const PetalRing& r, double angle)
 double onCircle(double angle) { return angle < 0 ? angle + kTurn : angle; }
 
 // The angles where centre + radius * cos (or sin) crosses a half-integer.
-void addChanges(std::vector<Change>& changes, int coordinate, std::int32_t centre, std::int32_t radius)
+void addChanges(std::vector<Change>& changes, int coordinate, std::int32_t center, std::int32_t radius)
 {
     const bool sine = coordinate % 2 != 0;
     const std::int64_t reach = std::abs(std::int64_t(radius));
-    for (std::int64_t n = centre - reach; n < centre + reach; ++n) {
-        const double u = (double(n) + 0.5 - centre) / radius;
+    for (std::int64_t n = center - reach; n < center + reach; ++n) {
+        const double u = (double(n) + 0.5 - center) / radius;
         const double first = sine ? std::asin(u) : std::acos(u);
         const double second = sine ? kHalfTurn - first : kTurn - first;
         changes.push_back({onCircle(first), coordinate, std::int32_t(n)});
@@ -165,8 +165,8 @@ std::optional<PossiblePetals> PossiblePetals::of(const PetalRing& ring, std::int
         if (std::abs(std::int64_t(radius)) > kMaxRadius)
             return std::nullopt;
     }
-    for (std::int32_t centre : {ring.centerX, ring.centerY}) {
-        if (std::abs(std::int64_t(centre)) > kMaxCentre)
+    for (std::int32_t center : {ring.centerX, ring.centerY}) {
+        if (std::abs(std::int64_t(center)) > kMaxCenter)
             return std::nullopt;
     }
     // The largest angle any petal reaches (and its sums and differences) bounds

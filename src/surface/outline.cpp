@@ -75,13 +75,13 @@ QRect fillOutline(QImage& image, const std::vector<Contour>& contours, std::uint
     auto next = edges.cbegin();
     std::vector<Crossing> crossings;
     for (int y = reach.top(); y <= reach.bottom(); ++y) {
-        const double centre = y + 0.5;
-        for (; next != edges.cend() && next->top.y() <= centre; ++next)
+        const double center = y + 0.5;
+        for (; next != edges.cend() && next->top.y() <= center; ++next)
             active.push_back(&*next);
-        std::erase_if(active, [centre](const Edge* e) { return e->bottom.y() <= centre; });
+        std::erase_if(active, [center](const Edge* e) { return e->bottom.y() <= center; });
         crossings.clear();
         for (const Edge* e : active) {
-            const double along = (centre - e->top.y()) / (e->bottom.y() - e->top.y());
+            const double along = (center - e->top.y()) / (e->bottom.y() - e->top.y());
             crossings.push_back({e->top.x() + along * (e->bottom.x() - e->top.x()), e->winding});
         }
         fillRow(image, y, crossings, pixel);

@@ -252,7 +252,7 @@ QPointF bezierPoint(const std::array<QPointF, 4>& p, double t)
             a * p[0].y() + b * p[1].y() + c * p[2].y() + d * p[3].y()};
 }
 
-QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen, std::optional<std::uint32_t> fill)
+QRect drawCircle(QImage& image, QPoint center, int radius, const Pen& pen, std::optional<std::uint32_t> fill)
 {
     Q_ASSERT(image.format() == QImage::Format_RGB32);
     if (radius < 0)
@@ -264,8 +264,8 @@ QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen, std::
     const Wide outer2 = Wide(outerTwice) * outerTwice;
     const Wide inner2 = innerTwice < 0 ? -1 : Wide(innerTwice) * innerTwice;
     const long long reachR = outerTwice / 2;
-    const QRect box = clipBox((long long)centre.x() - reachR, (long long)centre.y() - reachR,
-                              (long long)centre.x() + reachR, (long long)centre.y() + reachR, image.size());
+    const QRect box = clipBox((long long)center.x() - reachR, (long long)center.y() - reachR,
+                              (long long)center.x() + reachR, (long long)center.y() + reachR, image.size());
     // Each row is at most three runs: outline, inside, outline.
     auto paint = [&](int y, long long from, long long to, std::uint32_t pixel) {
         from = std::max<long long>(from, box.left());
@@ -274,12 +274,12 @@ QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen, std::
             fillSpan(image, y, int(from), int(to), pixel);
     };
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        const Wide dy = (long long)y - centre.y();
+        const Wide dy = (long long)y - center.y();
         const long long outerReach = floorSqrtOfQuarter(outer2 - 4 * dy * dy);
         if (outerReach < 0)
             continue;
         const long long innerReach = inner2 < 0 ? -1 : floorSqrtOfQuarter(inner2 - 4 * dy * dy);
-        const long long cx = centre.x();
+        const long long cx = center.x();
         paint(y, cx - outerReach, cx - innerReach - 1, pen.pixel);
         paint(y, cx + innerReach + 1, cx + outerReach, pen.pixel);
         if (fill)

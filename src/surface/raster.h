@@ -56,6 +56,6 @@ void flattenBezier(const std::array<QPointF, 4>& p, int chords, ChordEnd chordEn
 // of a pixel from the centre and w the pen width, the outline is the pixels with
 // r - w/2 < d <= r + w/2 and, when a fill is given, the pixels with d <= r - w/2
 // take the fill. A negative radius draws nothing.
-QRect drawCircle(QImage& image, QPoint centre, int radius, const Pen& pen, std::optional<std::uint32_t> fill);
+QRect drawCircle(QImage& image, QPoint center, int radius, const Pen& pen, std::optional<std::uint32_t> fill);
 
 } // namespace qimbora::raster
