@@ -75,19 +75,19 @@ private slots:
         QFETCH(QList<int>, record);
         FakeFontService service;
         CLogFont font(service);
-        font.setLogFont(makeSongFont(15.75));
+        font.SetLogFont(makeSongFont(15.75));
         auto description = makeSongFont(points);
         description->Charset = std::int16_t(charset);
         description->Italic = true;
         description->SetWeight(-5);                     // sign-extended, not masked
         description->Name = "宋体宋体宋体宋体宋体宋体"; // 36 bytes: cut before the eleventh character
         const auto error = errorOf([&] {
-            font.setRotation(rotation);
-            font.setLogFont(description);
+            font.SetRotation(rotation);
+            font.SetLogFont(description);
         });
         if (record.isEmpty()) {
             QCOMPARE(error, ErrorKind::Overflow);
-            QCOMPARE(QList<int>({int(font.handle()), int(service.live.size()), service.misuse}),
+            QCOMPARE(QList<int>({int(font.Handle()), int(service.live.size()), service.misuse}),
                      QList<int>({0, 0, 0}));
             return;
         }
@@ -105,33 +105,33 @@ private slots:
         FakeFontService service;
         {
             CLogFont font(service);
-            QCOMPARE(font.handle(), FontHandle(0));
-            font.setRotation(45); // stored only
+            QCOMPARE(font.Handle(), FontHandle(0));
+            font.SetRotation(45); // stored only
             QCOMPARE(service.calls, std::string());
             const StdFontRef source = makeSongFont(15.75);
             source->SetWeight(900);
-            font.setLogFont(source);
+            font.SetLogFont(source);
             QCOMPARE(service.calls, std::string("PC"));     // the resolution is read at each build
             QCOMPARE(service.records.back().lfWeight, 900); // the weight wins over Bold
             source->Name = "Arial";                         // the copy is independent
-            QCOMPARE(font.logFont()->Name, std::string("宋体"));
-            const FontHandle first = font.handle();
-            font.setRotation(45);
-            font.setRotation(std::numeric_limits<float>::quiet_NaN()); // unordered counts as equal
-            QCOMPARE(font.handle(), first);
+            QCOMPARE(font.LogFont()->Name, std::string("宋体"));
+            const FontHandle first = font.Handle();
+            font.SetRotation(45);
+            font.SetRotation(std::numeric_limits<float>::quiet_NaN()); // unordered counts as equal
+            QCOMPARE(font.Handle(), first);
             QCOMPARE(service.calls, std::string("PC"));
-            font.logFont()->Italic = true; // shows only at the next build
-            font.setLogFont(font.logFont());
-            QVERIFY(font.handle() != first);
-            font.setLogFont(nullptr);
-            QCOMPARE(font.handle(), FontHandle(0));
-            QCOMPARE(font.rotation(), 45.0f);
+            font.LogFont()->Italic = true; // shows only at the next build
+            font.SetLogFont(font.LogFont());
+            QVERIFY(font.Handle() != first);
+            font.SetLogFont(nullptr);
+            QCOMPARE(font.Handle(), FontHandle(0));
+            QCOMPARE(font.Rotation(), 45.0f);
             service.refuse = true;
-            font.setLogFont(makeSongFont(12));
-            QCOMPARE(font.handle(), FontHandle(0));
+            font.SetLogFont(makeSongFont(12));
+            QCOMPARE(font.Handle(), FontHandle(0));
             service.refuse = false;
-            font.setRotation(30); // tried again
-            QVERIFY(font.handle() != 0);
+            font.SetRotation(30); // tried again
+            QVERIFY(font.Handle() != 0);
         }
         QVERIFY(service.live.empty());
         QCOMPARE(service.misuse, 0);

@@ -275,7 +275,7 @@ private slots:
         QTest::mouseClick(scroll, button, {}, QPoint(x, scroll->height() / 2));
         QTEST(scroll->value(), "value");
         QCOMPARE(QApplication::activePopupWidget(), nullptr); // no "Scroll here" menu
-        QTEST(int(m_window->form.numberFont().rotation()), "value");
+        QTEST(int(m_window->form.numberFont().Rotation()), "value");
     }
     // A dragged thumb turns the numbers once, when it is let go.
     void scrollBarDragTurnsOnRelease()
@@ -284,10 +284,10 @@ private slots:
         const QPoint thumb(20, scroll->height() / 2);
         QTest::mousePress(scroll, Qt::LeftButton, {}, thumb);
         QTest::mouseMove(scroll, thumb + QPoint(60, 0));
-        QCOMPARE(int(m_window->form.numberFont().rotation()), 0);
+        QCOMPARE(int(m_window->form.numberFont().Rotation()), 0);
         QTest::mouseRelease(scroll, Qt::LeftButton, {}, thumb + QPoint(60, 0));
         QVERIFY(scroll->value() > 0);
-        QCOMPARE(int(m_window->form.numberFont().rotation()), scroll->value());
+        QCOMPARE(int(m_window->form.numberFont().Rotation()), scroll->value());
     }
     // The wheel over a box the child is not typing in changes no number.
     void wheelOverAnUnfocusedBox()

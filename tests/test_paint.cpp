@@ -41,7 +41,7 @@ private slots:
         }
         QCOMPARE(count, std::int16_t(32767));
         QCOMPARE(canvas.image(), numbered);
-        QCOMPARE(canvas.selectObject(numberFont->handle()), kCanvasOwnFont); // selected back each time
+        QCOMPARE(canvas.selectObject(numberFont->Handle()), kCanvasOwnFont); // selected back each time
     }
     // The largest petal count: every petal is drawn, then the loop's counter
     // overflows, before the fill. Black petals (colour 0) are drawn yellow.

@@ -53,12 +53,12 @@ CLogFont::CLogFont(FontService& service)
 {
 }
 
-CLogFont::~CLogFont() { deleteHandle(); }
+CLogFont::~CLogFont() { DeleteHandle(); }
 
-void CLogFont::setLogFont(StdFontRef newFont)
+void CLogFont::SetLogFont(StdFontRef newFont)
 {
     const StdFontRef held = std::move(newFont); // may be our own copy
-    deleteHandle();
+    DeleteHandle();
     if (!held) {
         m_font.reset();
         return;
@@ -75,17 +75,17 @@ void CLogFont::setLogFont(StdFontRef newFont)
     m_handle = MakeFontHandle();
 }
 
-void CLogFont::setRotation(float newVal)
+void CLogFont::SetRotation(float newVal)
 {
     if (!(newVal < m_rotation) && !(newVal > m_rotation))
         return;
     m_rotation = newVal;
-    deleteHandle();
+    DeleteHandle();
     if (m_font)
         m_handle = MakeFontHandle();
 }
 
-LogFontRecord CLogFont::record(int pixelsPerInch) const
+LogFontRecord CLogFont::Record(int pixelsPerInch) const
 {
     LogFontRecord r;
     r.lfHeight = characterHeight(m_font->Size, pixelsPerInch);
@@ -110,10 +110,10 @@ LogFontRecord CLogFont::record(int pixelsPerInch) const
 
 FontHandle CLogFont::MakeFontHandle()
 {
-    return m_service.CreateFontIndirectA(record(m_service.pixelsPerInch()));
+    return m_service.CreateFontIndirectA(Record(m_service.pixelsPerInch()));
 }
 
-void CLogFont::deleteHandle()
+void CLogFont::DeleteHandle()
 {
     if (m_handle == 0)
         return;

@@ -9,8 +9,8 @@ namespace qimbora {
 // along the turned baseline. Keeps its own copy of the description and
 // rebuilds the handle only when the description or the angle changes through
 // its own operations; owns the handle and deletes it when it is replaced and
-// when the object goes. A handle read through handle() stays valid until the
-// next setLogFont, the next setRotation to another value, or destruction.
+// when the object goes. A handle read through Handle() stays valid until the
+// next SetLogFont, the next SetRotation to another value, or destruction.
 class CLogFont {
 public:
     explicit CLogFont(FontService& service);
@@ -19,22 +19,22 @@ public:
     CLogFont& operator=(const CLogFont&) = delete;
 
     // Copies the description (none clears it); builds a new handle.
-    void setLogFont(StdFontRef newFont);
+    void SetLogFont(StdFontRef newFont);
     // The stored copy itself: changing it changes the look only at the next rebuild.
-    StdFontRef logFont() const { return m_font; }
+    StdFontRef LogFont() const { return m_font; }
 
     // Degrees, counter-clockwise. Setting the value already held does nothing;
     // not-a-number counts as equal to anything.
-    void setRotation(float newVal);
-    float rotation() const { return m_rotation; }
+    void SetRotation(float newVal);
+    float Rotation() const { return m_rotation; }
 
-    FontHandle handle() const { return m_handle; }
+    FontHandle Handle() const { return m_handle; }
 
     // The record a build hands to the font service, at the given resolution.
-    LogFontRecord record(int pixelsPerInch) const;
+    LogFontRecord Record(int pixelsPerInch) const;
 
 private:
-    void deleteHandle();
+    void DeleteHandle();
     FontHandle MakeFontHandle();
 
     FontService& m_service;

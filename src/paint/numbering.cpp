@@ -34,7 +34,7 @@ private:
 std::unique_ptr<CLogFont> NumberingSetup(FontService& fonts, const StdFontRef& canvasFont)
 {
     auto numberFont = std::make_unique<CLogFont>(fonts);
-    numberFont->setLogFont(canvasFont);
+    numberFont->SetLogFont(canvasFont);
     return numberFont;
 }
 
@@ -48,7 +48,7 @@ Praise Pic_MouseUp(Canvas& canvas, Pcg32& random, CLogFont& numberFont, std::int
     }
     ++flowerCount;
     {
-        const FontSelection selection(canvas, numberFont.handle());
+        const FontSelection selection(canvas, numberFont.Handle());
         canvas.setCurrentX(x - 22.0f);
         canvas.setCurrentY(y - 8.0f);
         canvas.print(flowerCount);
@@ -65,6 +65,6 @@ void Command2_Click(Canvas& canvas, Pcg32& random, std::int16_t& flowerCount)
     canvas.setBackColor(RandomDimColor(random));
 }
 
-void HScroll1_Change(CLogFont& numberFont, std::int16_t value) { numberFont.setRotation(float(value)); }
+void HScroll1_Change(CLogFont& numberFont, std::int16_t value) { numberFont.SetRotation(float(value)); }
 
 } // namespace qimbora
