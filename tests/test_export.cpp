@@ -1,6 +1,7 @@
 #include "app/picbox.h"
 #include "common/runtime_error.h"
 #include "export/picture.h"
+#include "export/save.h"
 #include "surface/canvas.h"
 
 #include "app_support.h"
@@ -134,7 +135,7 @@ private slots:
         window.dialog.answer
             = answer.isEmpty() || answer.startsWith('<') ? answer.toStdString() : path(answer).toStdString();
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
-        QCOMPARE(window.dialog.filters, std::vector<std::string>{"Bitmap(*.bmp)|*.bmp|All files(*.*)|*.*"});
+        QCOMPARE(window.dialog.filters, std::vector<std::string>{kBitmapFilter}); // offered once, each save
         QFETCH(QString, says);
         const QString file = says.isEmpty() ? answer : QString();
         QCOMPARE(window.report.messages.size(), says.isEmpty() ? 0 : 1);
