@@ -17,7 +17,6 @@ namespace {
 
 // Samples written at a time: a new text cuts in within this much sound.
 constexpr std::size_t kChunkSamples = 1024;
-constexpr std::chrono::milliseconds kExitWait(1000);
 
 } // namespace
 
@@ -94,9 +93,10 @@ struct VoiceSpeaker::Shared {
     }
 };
 
-VoiceSpeaker::VoiceSpeaker(std::unique_ptr<AudioSink> sink)
+VoiceSpeaker::VoiceSpeaker(std::unique_ptr<AudioSink> sink, std::chrono::milliseconds exitWait)
     : m_shared(std::make_shared<Shared>())
     , m_sink(std::move(sink))
+    , m_exitWait(exitWait)
 {
 }
 
@@ -107,7 +107,7 @@ VoiceSpeaker::~VoiceSpeaker()
     m_shared->wake.notify_all();
     if (!m_worker.joinable())
         return;
-    const bool finished = m_shared->done.wait_for(lock, kExitWait, [this] { return m_shared->finished; });
+    const bool finished = m_shared->done.wait_for(lock, m_exitWait, [this] { return m_shared->finished; });
     lock.unlock();
     if (finished)
         m_worker.join();

@@ -2,6 +2,7 @@
 
 #include "speech/speaker.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <thread>
@@ -17,9 +18,11 @@ class AudioSink;
 // server or the device is missing, or the worker meets an error, it is silent.
 class VoiceSpeaker final : public Speaker {
 public:
-    explicit VoiceSpeaker(std::unique_ptr<AudioSink> sink);
-    // Stops the speech and waits for the worker about a second at most; a
-    // worker still held by the sound server then is left to end with the process.
+    // `exitWait`: how long the end waits for a worker held by the sound server.
+    explicit VoiceSpeaker(std::unique_ptr<AudioSink> sink,
+                          std::chrono::milliseconds exitWait = std::chrono::seconds(1));
+    // Stops the speech and waits for the worker up to the exit wait; a worker
+    // still held by the sound server then is left to end with the process.
     ~VoiceSpeaker() override;
     VoiceSpeaker(const VoiceSpeaker&) = delete;
     VoiceSpeaker& operator=(const VoiceSpeaker&) = delete;
@@ -36,6 +39,7 @@ private:
     std::shared_ptr<Shared> m_shared;
     std::unique_ptr<AudioSink> m_sink; // the worker's once started
     std::thread m_worker;
+    std::chrono::milliseconds m_exitWait;
 };
 
 } // namespace qimbora
