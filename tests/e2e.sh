@@ -42,6 +42,22 @@ window_named() {
     done
     fail "no window named $1 showed"
 }
+# Waits until the window $1 shows its canvas: painted, and so ready for input.
+painted() {
+    for _ in $(seq 200); do
+        [ "$(import -window "$1" -crop 1x1+600+300 -depth 8 txt:- 2>/dev/null | grep -o '#000040')" ] && return 0
+        sleep 0.05
+    done
+    fail "the canvas was never shown"
+}
+# Waits until the window $1 has the keyboard focus, as a dialog takes it when shown.
+focused() {
+    for _ in $(seq 200); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0
+        sleep 0.05
+    done
+    fail "window $1 never took the focus"
+}
 # Starts the program under a file-size limit (KiB) with any further arguments,
 # paints three numbered flowers, the first centred at canvas (398, 298), and
 # saves them as $2 in an empty folder, so typing completes nothing.
@@ -49,13 +65,12 @@ paint_and_save() {
     (cd "$work" && ulimit -f "$1" && exec "$prog" "${@:3}") >"$log" 2>&1 &
     app=$! window=
     window=$(window_named '^Qimbora1\.0$')
-    sleep 0.5
+    painted "$window"
     for at in "400 300" "700 200" "250 450" "858 717"; do
         xdotool mousemove --window "$window" $at click 1
     done
-    window_named . >/dev/null
-    sleep 0.5
-    xdotool type --delay 30 "$2"
+    focused "$(window_named .)"
+    xdotool type "$2"
     xdotool key Return
 }
 
