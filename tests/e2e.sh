@@ -17,7 +17,8 @@ trap 'stop_app; stop_x_server; rm -rf "$work" "$log"' EXIT
 fail() { { echo "FAIL: $*"; cat "$log"; } >&2; exit 1; }
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prog" --help) && grep -q -- '--mute  *不出声' <<<"$help" \
     || fail "--help did not answer without a screen"
-[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$prog" --version)" = "Qimbora 1.0" ] || fail "--version did not answer"
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY "$prog" --version) && [ "$(head -n 1 <<<"$version")" = "Qimbora 1.0" ] \
+    && grep -q '许可证：GPL-3.0-or-later' <<<"$version" || fail "--version did not answer with the licence"
 ! "$prog" --help >/dev/full 2>"$log" && grep -q '没能写出去' "$log" || fail "--help into a full disk succeeded"
 no_screen() {
     local status=0 said

@@ -19,6 +19,7 @@ for line in 'Categories=.*Education;.*Game;' 'Name\[zh_CN\]=' 'Comment\[zh_CN\]=
     grep -q "^$line" "$share/applications/$id.desktop" || fail "no $line in the desktop entry"
 done
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "metainfo"
+grep -q '^License: GPL-3+' "$share/doc/qimbora/copyright" || fail "no licence in the copyright file"
 for size in "$@"; do
     icon=$share/icons/hicolor/${size}x${size}/apps/$id.png
     [ "$(identify -format '%w %h' "$icon")" = "$size $size" ] || fail "icon $size"

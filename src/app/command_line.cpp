@@ -42,7 +42,10 @@ CommandLine readCommandLine(int argc, char* const argv[])
             line.answered = true;
             return line;
         } else if (argument == kVersion) {
-            line.exitStatus = answer("Qimbora " QIMBORA_VERSION "\n");
+            line.exitStatus
+                = answer("Qimbora " QIMBORA_VERSION "\n"
+                         "许可证：GPL-3.0-or-later（GNU 通用公共许可证第 3 版，或任何更新的版本）。\n"
+                         "这是自由软件：可以自由地修改和再分发。在法律允许的范围内，不提供任何担保。\n");
             line.answered = true;
             return line;
         }
