@@ -15,17 +15,23 @@ log=$XDG_RUNTIME_DIR/log pids=
 trap 'kill $pids 2>/dev/null; stop_x_server; wait; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fail() { { echo "FAIL: $*"; grep -v '^\[' "$log"; } >&2; exit 1; }
 start_x_server 2560x1600
-eval "$(dbus-launch --sh-syntax)" && pids=$DBUS_SESSION_BUS_PID
+# Each compositor on a session bus of its own, answering its display settings
+# before the program starts, as on a desktop.
+displayConfig() {
+    dbus-send --session --print-reply --dest=org.gnome.Mutter.DisplayConfig /org/gnome/Mutter/DisplayConfig \
+        org.gnome.Mutter.DisplayConfig.GetCurrentState 2>/dev/null
+}
 while read -r screen size; do
+    eval "$(dbus-launch --sh-syntax)" && bus=$DBUS_SESSION_BUS_PID && pids="$pids $bus"
     display=wl-mutter-$screen
     MUTTER_DEBUG_DUMMY_MODE_SPECS=$screen MUTTER_DEBUG_DUMMY_MONITOR_SCALES=2 \
         mutter --nested --wayland --no-x11 --wayland-display "$display" >/dev/null 2>&1 &
     mutter=$! && pids="$pids $mutter"
-    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$display" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$display" ] && displayConfig | grep -q "${screen%x*}" && break; sleep 0.1; done
     QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=$display WAYLAND_DEBUG=client "$prog" --mute >"$log" 2>&1 &
     app=$!
     for _ in $(seq 200); do grep -q 'set_max_size' "$log" && break; sleep 0.1; done
-    kill "$app" "$mutter" 2>/dev/null || true
+    kill "$app" "$mutter" "$bus" 2>/dev/null || true
     wait "$app" "$mutter" 2>/dev/null || true
     asked=$(grep -o 'xdg_toplevel[@#][0-9]*\.set_max_size([^)]*)' "$log" | sed 's/^[^(]*//' | sort -u | tr -d '\n')
     [ "$asked" = "($size)" ] || fail "on $screen at scale 2 the window asked $asked, not ($size)"
