@@ -20,6 +20,10 @@ for line in 'Categories=.*Education;.*Game;' 'Name\[zh_CN\]=' 'Comment\[zh_CN\]=
 done
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "metainfo"
 grep -q '^License: GPL-3+' "$share/doc/qimbora/copyright" || fail "no licence in the copyright file"
+for page in man/man6/qimbora.6 man/zh_CN/man6/qimbora.6; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$share/$page" 2>&1 >/dev/null) \
+        && [ -z "$warnings" ] && grep -q 'mute' "$share/$page" || fail "manual page $page: $warnings"
+done
 for size in "$@"; do
     icon=$share/icons/hicolor/${size}x${size}/apps/$id.png
     [ "$(identify -format '%w %h' "$icon")" = "$size $size" ] || fail "icon $size"
