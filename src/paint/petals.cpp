@@ -46,6 +46,11 @@ struct Trig {
     double cosA, sinA, cosB, sinB;
 };
 
+Trig trigOf(const Angles& angles)
+{
+    return {std::cos(angles.a), std::sin(angles.a), std::cos(angles.b), std::sin(angles.b)};
+}
+
 // The eight coordinates before rounding, in the order x0, y0, x1, y1, x2, y2, x3, y3.
 using Values = std::array<double, 8>;
 
@@ -161,8 +166,7 @@ private:
     Probe probe(std::int64_t i) const
     {
         const Angles angles = anglesOf(m_ring, i);
-        const Trig t{std::cos(angles.a), std::sin(angles.a), std::cos(angles.b), std::sin(angles.b)};
-        return {zoneOf(angles.a), zoneOf(angles.b), valuesOf(m_ring, t)};
+        return {zoneOf(angles.a), zoneOf(angles.b), valuesOf(m_ring, trigOf(angles))};
     }
 
     bool roundsSafelyTo(const Values& v, const PetalPoints& points) const
@@ -241,10 +245,7 @@ void drawPetals(const PetalRing& ring, std::int32_t count,
                 if (!at)
                     break;
                 tick();
-                const Angles angles = anglesOf(ring, *at);
-                const Trig exact{std::cos(angles.a), std::sin(angles.a), std::cos(angles.b),
-                                 std::sin(angles.b)};
-                if (drawNew(pointsOf(valuesOf(ring, exact))))
+                if (drawNew(pointsOf(valuesOf(ring, trigOf(anglesOf(ring, *at))))))
                     break;
                 from = *at + 1;
             }

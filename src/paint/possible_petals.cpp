@@ -1,6 +1,7 @@
 #include "paint/possible_petals.h"
 
 #include "common/convert.h"
+#include "paint/rotation.h"
 
 #include <algorithm>
 #include <array>
@@ -11,9 +12,6 @@ namespace qimbora {
 
 namespace {
 
-// 2 pi as the double nearest to it and the rest, for reducing step exactly enough.
-constexpr double kTurn = 6.28318530717958623200e+00;
-constexpr double kTurnRest = 2.44929359829470635445e-16;
 constexpr double kHalfTurn = 3.14159265358979323846;
 constexpr double kUnit = 0x1p-52;
 // Beyond this the angles of a petal are not known well enough to pair stretches.
@@ -122,11 +120,12 @@ std::vector<Piece> piecesOf(const PetalRing& ring, std::vector<Change> changes, 
     }
     const auto zoneFrom = [&](std::size_t z) { return changes[zones[z].first].angle; };
     const auto zoneTo = [&](std::size_t z) { return changes[zones[z].second - 1].angle; };
+    // Where the stretch after zone z ends: at the next zone, the last one's a turn on.
+    const auto stretchTo
+        = [&](std::size_t z) { return z + 1 < zones.size() ? zoneFrom(z + 1) : zoneFrom(0) + kTurn; };
     std::vector<Corner> stretch(zones.size());
-    for (std::size_t z = 0; z < zones.size(); ++z) {
-        const double next = z + 1 < zones.size() ? zoneFrom(z + 1) : zoneFrom(0) + kTurn;
-        stretch[z] = cornerAt(ring, (zoneTo(z) + next) / 2);
-    }
+    for (std::size_t z = 0; z < zones.size(); ++z)
+        stretch[z] = cornerAt(ring, (zoneTo(z) + stretchTo(z)) / 2);
 
     std::vector<Piece> pieces;
     for (std::size_t z = 0; z < zones.size(); ++z) {
@@ -136,8 +135,7 @@ std::vector<Piece> piecesOf(const PetalRing& ring, std::vector<Change> changes, 
         if (corners.size() > kMostValuesInZone)
             return {};
         pieces.push_back({zoneFrom(z) - blur, zoneTo(z) + blur, std::move(corners)});
-        const double next = z + 1 < zones.size() ? zoneFrom(z + 1) : zoneFrom(0) + kTurn;
-        pieces.push_back({zoneTo(z), next, {stretch[z]}});
+        pieces.push_back({zoneTo(z), stretchTo(z), {stretch[z]}});
     }
     return pieces;
 }

@@ -10,8 +10,6 @@ using u64 = std::uint64_t;
 
 constexpr u64 kTurnUnits = u64(1) << 63;
 constexpr u64 kMask = kTurnUnits - 1;
-constexpr double kTurn = 6.28318530717958623200e+00;
-constexpr double kTurnRest = 2.44929359829470635445e-16;
 
 // Products and quotients past 64 bits, written out because 32-bit processors
 // have no 128-bit integers.

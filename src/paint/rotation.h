@@ -5,6 +5,11 @@
 
 namespace qimbora {
 
+// A turn in radians: the double nearest to 2 pi, and the rest of 2 pi beyond it,
+// for reducing angles more exactly than the double alone allows.
+inline constexpr double kTurn = 6.28318530717958623200e+00;
+inline constexpr double kTurnRest = 2.44929359829470635445e-16;
+
 // The angles i * step + start of a ring's petals as a rotation of the circle,
 // held as 63-bit fractions of a turn, so that the indices whose angle falls in
 // an arc are found in a few dozen steps each, without visiting the others.
