@@ -35,22 +35,22 @@ QRect penReach(long long left, long long top, long long right, long long bottom,
     return clipBox(left - before, top - before, right + after, bottom + after, image.size());
 }
 
-// Squares of radii near the 32-bit limit need more than 64 bits.
-__extension__ typedef __int128 Wide;
-
-// The integer square root of limit / 4: the largest dx with 4 dx^2 <= limit,
-// or -1 when limit < 0.
-long long floorSqrtOfQuarter(Wide limit)
+// The largest d >= 0 with (2d)^2 + a^2 <= t^2, or -1 when there is none, for
+// a, t >= 0 below 2^34. The squares need more than 64 bits, which 32-bit
+// processors do not have; but the rest t^2 - a^2 - 4d^2 is small for a d near
+// the answer, so it comes out exact when worked modulo 2^64.
+long long halfChord(long long t, long long a)
 {
-    if (limit < 0)
+    if (t < 0 || a > t)
         return -1;
-    const auto quarter = (long long)(limit / 4);
-    auto root = (long long)std::sqrt(double(quarter));
-    while (root * root > quarter)
-        --root;
-    while ((root + 1) * (root + 1) <= quarter)
-        ++root;
-    return root;
+    auto d = (long long)(std::sqrt(double(t - a) * double(t + a)) / 2);
+    const auto square = [](long long v) { return std::uint64_t(v) * std::uint64_t(v); };
+    auto rest = std::int64_t(square(t) - square(a) - 4 * square(d));
+    for (; rest < 0; --d)
+        rest += 8 * d - 4;
+    for (; rest >= 8 * d + 4; ++d)
+        rest -= 8 * d + 4;
+    return d;
 }
 
 // Floor division for a positive divisor.
@@ -261,8 +261,6 @@ QRect drawCircle(QImage& image, QPoint center, int radius, const Pen& pen, std::
     const long long w = penWidth(pen);
     const long long innerTwice = 2LL * radius - w;
     const long long outerTwice = 2LL * radius + w;
-    const Wide outer2 = Wide(outerTwice) * outerTwice;
-    const Wide inner2 = innerTwice < 0 ? -1 : Wide(innerTwice) * innerTwice;
     const long long reachR = outerTwice / 2;
     const QRect box = clipBox((long long)center.x() - reachR, (long long)center.y() - reachR,
                               (long long)center.x() + reachR, (long long)center.y() + reachR, image.size());
@@ -274,11 +272,11 @@ QRect drawCircle(QImage& image, QPoint center, int radius, const Pen& pen, std::
             fillSpan(image, y, int(from), int(to), pixel);
     };
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        const Wide dy = (long long)y - center.y();
-        const long long outerReach = floorSqrtOfQuarter(outer2 - 4 * dy * dy);
+        const long long twiceDy = 2 * std::abs((long long)y - center.y());
+        const long long outerReach = halfChord(outerTwice, twiceDy);
         if (outerReach < 0)
             continue;
-        const long long innerReach = inner2 < 0 ? -1 : floorSqrtOfQuarter(inner2 - 4 * dy * dy);
+        const long long innerReach = halfChord(innerTwice, twiceDy);
         const long long cx = center.x();
         paint(y, cx - outerReach, cx - innerReach - 1, pen.pixel);
         paint(y, cx + innerReach + 1, cx + outerReach, pen.pixel);
