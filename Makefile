@@ -4,7 +4,8 @@
 # make check  installs what is missing, runs every test under AddressSanitizer and
 #             UndefinedBehaviorSanitizer, and runs each fuzz target for FUZZ_SECONDS
 # make bench  installs what is missing, builds in Release and measures the hot paths
-# make package builds build/package/qimbora_VERSION_amd64.deb
+# make package builds build/package-ARCH/qimbora_VERSION_ARCH.deb for this machine;
+#             ARCH=arm64 or ARCH=armhf cross-builds for the Raspberry Pi and other ARM boards
 
 SHELL := /bin/bash
 BUILD := build
@@ -12,6 +13,8 @@ FUZZ_SECONDS := 30
 FUZZ_TARGETS := text_to_number paint_flower petal_runs
 # CI sets WERROR=ON: warnings fail the build.
 WERROR ?= OFF
+# The processor to build for: this machine's unless given.
+ARCH ?= $(shell dpkg --print-architecture)
 CMAKE_OPTIONS := -DQIMBORA_WERROR=$(WERROR)
 RUN_PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-wayland libgl-dev fonts-arphic-uming \
 	qt6-translations-l10n libespeak-ng-dev espeak-ng-data libpulse-dev libxcb1-dev
@@ -19,7 +22,7 @@ TEST_PACKAGES := $(RUN_PACKAGES) weston mutter openbox wmctrl x11-utils dbus-x11
 CHECK_PACKAGES := $(TEST_PACKAGES) clang clang-format
 BENCH_PACKAGES := $(TEST_PACKAGES) libbenchmark-dev libopencv-imgproc-dev python3
 
-.PHONY: all build run test check bench package deps test-deps check-deps bench-deps package-deps clean
+.PHONY: all build run test check bench package deps test-deps check-deps bench-deps clean
 
 all: build
 
@@ -38,9 +41,6 @@ test-deps:
 check-deps:
 	scripts/install-deps.sh $(CHECK_PACKAGES)
 	major=$$(clang -dumpversion | cut -d. -f1) && scripts/install-deps.sh libclang-rt-$$major-dev llvm-$$major
-
-package-deps:
-	scripts/install-deps.sh $(RUN_PACKAGES) dpkg-dev file
 
 bench-deps:
 	scripts/install-deps.sh $(BENCH_PACKAGES)
@@ -70,11 +70,8 @@ bench: bench-deps
 	bench/report.py $(BUILD)/bench.json
 	bench/startup.sh $(BUILD)/bench/qimbora 5
 
-package: package-deps
-	cmake -S . -B $(BUILD)/package -DCMAKE_BUILD_TYPE=Release $(CMAKE_OPTIONS)
-	cmake --build $(BUILD)/package -j2 --target qimbora qimbora_icon_files
-	cd $(BUILD)/package && cpack -G DEB
-	@ls $(BUILD)/package/*.deb
+package:
+	scripts/package.sh $(ARCH) $(BUILD)/package-$(ARCH)
 
 clean:
 	rm -rf $(BUILD)
