@@ -1,16 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages named on the command line that are missing.
-# Nothing happens when all are present; apt-get runs as root or through sudo.
+# Installs the Debian packages named on the command line that are missing:
+# NAME for this machine's processor (or an architecture-independent one),
+# NAME:ARCH for another's. Nothing happens when all are present; apt-get runs
+# as root or through sudo.
 set -euo pipefail
 
+native=$(dpkg --print-architecture)
+installed() {
+    local name=${1%%:*} arch=${1#*:}
+    [ "$arch" != "$1" ] || arch=$native
+    dpkg-query -W -f='${Status} ${Architecture}\n' "$name" 2>/dev/null | grep -qE "^install ok installed ($arch|all)$"
+}
 missing=()
 for package in "$@"; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ $status == "install ok installed" ]] || missing+=("$package")
+    installed "$package" || missing+=("$package")
 done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 echo "Installing: ${missing[*]}"
 run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
-run apt-get update -qq
+# A mirror caught in the middle of a sync fails the update; it heals in moments.
+for attempt in 1 2 3; do
+    run apt-get update -qq && break
+    [ "$attempt" -lt 3 ] && sleep 20
+done
 run env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
