@@ -8,32 +8,17 @@
 set -euo pipefail
 arch=$1 out=$(realpath -m "$2")
 cd "$(dirname "$0")/.."
-project=$PWD
 say() { echo "qimbora: $*" >&2; }
-run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
-native=$(dpkg --print-architecture)
-case $arch in amd64 | arm64 | armhf) ;; *) say "no package for '$arch': ARCH is amd64, arm64 or armhf"; exit 2 ;; esac
-
-tools=(dpkg-dev debhelper lintian file desktop-file-utils appstream imagemagick man-db)
-[ "$arch" = "$native" ] || tools+=("crossbuild-essential-$arch")
-scripts/install-deps.sh "${tools[@]}" \
-    || { say "could not install the build tools; install them with: apt-get install ${tools[*]}"; exit 1; }
-# The libraries of the package's processor, beside this machine's own.
-if ! dpkg-checkbuilddeps -a "$arch" >/dev/null 2>&1; then
-    [ "$arch" = "$native" ] || dpkg --print-foreign-architectures | grep -qx "$arch" \
-        || run dpkg --add-architecture "$arch"
-    run apt-get update -qq
-    run env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq --no-install-recommends -a "$arch" "$project" >/dev/null \
-        || { say "could not install the $arch libraries; install them with: dpkg --add-architecture $arch &&" \
-            "apt-get update && apt-get build-dep -a $arch $project"; exit 1; }
-fi
+profile=()
+[ "$arch" = "$(dpkg --print-architecture)" ] || profile=(-Pcross)
+scripts/cross-deps.sh "$arch" debhelper lintian file desktop-file-utils appstream imagemagick man-db
 
 # A copy of the working tree, so that the build's leftovers stay in OUT.
 version=$(dpkg-parsechangelog -S Version)
 rm -rf "$out" && mkdir -p "$out/src"
 git ls-files -z --cached --others --exclude-standard | tar -c --null -T - --ignore-failed-read 2>/dev/null \
     | tar -x -C "$out/src"
-(cd "$out/src" && DEB_BUILD_OPTIONS="parallel=$(nproc) nocheck" dpkg-buildpackage -a "$arch" -b -us -uc \
+(cd "$out/src" && DEB_BUILD_OPTIONS="parallel=$(nproc) nocheck" dpkg-buildpackage -a "$arch" "${profile[@]}" -b -us -uc \
     >"$out/build.log" 2>&1) || { tail -n 30 "$out/build.log"; say "the $arch package did not build: $out/build.log"; exit 1; }
 deb=$out/qimbora_${version}_$arch.deb changes=$out/qimbora_${version}_$arch.changes
 # Every package of the build (the program and its debugging symbols).
