@@ -1,6 +1,7 @@
 # make        builds build/qimbora
 # make run    installs what is missing, builds and starts the toy
-# make test   installs what is missing (test tools too), builds and runs every test
+# make test   installs what is missing (test tools too), builds and runs every test;
+#             ARCH=arm64 or ARCH=armhf cross-builds and runs them under qemu
 # make check  installs what is missing, runs every test under AddressSanitizer and
 #             UndefinedBehaviorSanitizer, and runs each fuzz target for FUZZ_SECONDS
 # make bench  installs what is missing, builds in Release and measures the hot paths
@@ -14,7 +15,8 @@ FUZZ_TARGETS := text_to_number paint_flower petal_runs
 # CI sets WERROR=ON: warnings fail the build.
 WERROR ?= OFF
 # The processor to build for: this machine's unless given.
-ARCH ?= $(shell dpkg --print-architecture)
+NATIVE := $(shell dpkg --print-architecture)
+ARCH ?= $(NATIVE)
 CMAKE_OPTIONS := -DQIMBORA_WERROR=$(WERROR)
 RUN_PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-wayland libgl-dev fonts-arphic-uming \
 	qt6-translations-l10n libespeak-ng-dev espeak-ng-data libpulse-dev libxcb1-dev
@@ -50,8 +52,12 @@ run: deps
 	$(BUILD)/qimbora
 
 test: test-deps
+ifeq ($(ARCH),$(NATIVE))
 	$(MAKE) build
 	cd $(BUILD) && ctest --output-on-failure
+else
+	scripts/cross-test.sh $(ARCH) $(BUILD)/$(ARCH)
+endif
 
 check: check-deps
 	cmake -S . -B $(BUILD)/sanitize $(CMAKE_OPTIONS) -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" -DQIMBORA_SANITIZE=ON
