@@ -14,12 +14,7 @@ eval "$(dpkg-architecture -a "$arch" -s 2>/dev/null)"
 cpu=$DEB_HOST_GNU_CPU triplet=$DEB_HOST_GNU_TYPE
 emulator=/usr/bin/qemu-$cpu-static
 
-# Programs of $arch run under qemu wherever they are started.
-binfmt=/proc/sys/fs/binfmt_misc
-[ -e $binfmt/register ] || run mount -t binfmt_misc binfmt_misc $binfmt \
-    || { say "cannot mount $binfmt: load the binfmt_misc module"; exit 1; }
-[ -e "$binfmt/qemu-$cpu" ] || run sh -c "cat /usr/lib/binfmt.d/qemu-$cpu.conf >$binfmt/register" \
-    || { say "cannot register qemu-$cpu with the kernel"; exit 1; }
+scripts/emulate.sh "$arch"
 
 # Under qemu on a 64-bit kernel, a 32-bit program is handed directory offsets
 # too large for the 32-bit readdir that the voice library uses, and finds no

@@ -15,7 +15,7 @@ fail() { echo "FAIL ($arch, $release): $*" >&2; exit 1; }
 source scripts/root.sh
 source scripts/x-server.sh
 scripts/install-deps.sh debootstrap xvfb xdotool imagemagick
-[ "$arch" = "$(dpkg --print-architecture)" ] || scripts/install-deps.sh qemu-user-static
+scripts/emulate.sh "$arch"
 app=
 stop() { [ -z "$app" ] || kill "$app" 2>/dev/null || true; stop_x_server; unmount_root; }
 make_root "$release" "$arch" "$PWD/build/install-$arch-$release"
