@@ -98,8 +98,8 @@ private slots:
         const auto line = [](QPoint a, QPoint b) {
             return [=](QImage& i) { return drawLine(i, a, b, {1, kBorder}); };
         };
-        const auto circle = [](int radius, std::optional<std::uint32_t> fill) {
-            return [=](QImage& i) { return drawCircle(i, QPoint(2, 2), radius, {2, kBorder}, fill); };
+        const auto circle = [](int radius, std::optional<std::uint32_t> fill, QPoint center = {2, 2}) {
+            return [=](QImage& i) { return drawCircle(i, center, radius, {2, kBorder}, fill); };
         };
         const auto box = [](double left, double top, double right, double bottom, int turn) {
             Contour c{{left, top}, {right, top}, {right, bottom}, {left, bottom}};
@@ -125,6 +125,11 @@ private slots:
         // Circles, pen 2: the outline is r - 1 < d <= r + 1, the fill d <= r - 1.
         row("circle 1, filled", empty, circle(1, kFill), "..#.. .###. ##F## .###. ..#..");
         row("circle 2, hollow", empty, circle(2, std::nullopt), "##### ##.## #...# ##.## #####");
+        // The edge of the largest circle, where whether a pixel lies within r + 1
+        // turns on less than a double holds (the squares pass 2^64).
+        constexpr int kLargest = 2'147'483'647;
+        row("largest circle's right", empty, circle(kLargest, kFill, {2 - kLargest, 2}),
+            "F##.. F##.. FF##. F##.. F##..");
         // Outlines: the pixels whose centres have a non-zero winding number; a
         // centre on the left or top edge is inside, on the right or bottom outside.
         row("outline, centres on edges", empty, outline({box(0.5, 0.5, 3.5, 3.5, 1)}),
