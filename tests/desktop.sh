@@ -28,11 +28,20 @@ type=$(xprop -id "$window" _NET_WM_WINDOW_TYPE)
 ! xprop -id "$window" _NET_WM_STATE | grep -q 'SKIP_TASKBAR\|SKIP_PAGER' || fail "kept out of the task bar"
 wmctrl -l | grep -q 'Qimbora1\.0' || fail "not in the window list"
 states=$(mktemp -p "$XDG_RUNTIME_DIR")
-xprop -spy -id "$window" _NET_WM_STATE >"$states" & spy=$!
+# xprop reads the properties before it listens for changes: it listens once
+# it has reported two values of a probe property (at most one is its first read).
+xprop -id "$window" -f _QIMBORA_PROBE 8s -set _QIMBORA_PROBE 0
+xprop -spy -id "$window" _NET_WM_STATE _QIMBORA_PROBE >"$states" & spy=$!
+for probe in $(seq 50); do
+    xprop -id "$window" -f _QIMBORA_PROBE 8s -set _QIMBORA_PROBE "$probe"
+    [ "$(grep -c '_QIMBORA_PROBE(STRING)' "$states")" -ge 2 ] && break
+    sleep 0.1
+done
 wmctrl -r 'Qimbora1.0' -b add,shaded
-for _ in $(seq 50); do grep -q SHADED "$states" && tail -n 1 "$states" | grep -vq SHADED && break; sleep 0.1; done
+unshaded() { grep -q SHADED "$states" && grep _NET_WM_STATE "$states" | tail -n 1 | grep -vq SHADED; }
+for _ in $(seq 50); do unshaded && break; sleep 0.1; done
 kill "$spy"
-grep -q SHADED "$states" && tail -n 1 "$states" | grep -vq SHADED || fail "left rolled up: $(cat "$states")"
+unshaded || fail "left rolled up: $(cat "$states")"
 
 # Petals and pattern typed as a child would, then a press and at once a close request.
 for box in "100 716 2147483646" "210 716 1e12"; do
