@@ -80,4 +80,5 @@ package:
 	scripts/package.sh $(ARCH) $(BUILD)/package-$(ARCH)
 
 clean:
-	rm -rf $(BUILD)
+	# Never follows a mount left in a fresh root after a crash.
+	rm -rf --one-file-system $(BUILD)
