@@ -15,9 +15,8 @@ scripts/cross-deps.sh "$arch" debhelper lintian file desktop-file-utils appstrea
 
 # A copy of the working tree, so that the build's leftovers stay in OUT.
 version=$(dpkg-parsechangelog -S Version)
-rm -rf "$out" && mkdir -p "$out/src"
-git ls-files -z --cached --others --exclude-standard | tar -c --null -T - --ignore-failed-read 2>/dev/null \
-    | tar -x -C "$out/src"
+rm -rf --one-file-system "$out" && mkdir -p "$out/src"
+tar -c --exclude=./.git --exclude='./build*' . | tar -x -C "$out/src"
 (cd "$out/src" && DEB_BUILD_OPTIONS="parallel=$(nproc) nocheck" dpkg-buildpackage -a "$arch" "${profile[@]}" -b -us -uc \
     >"$out/build.log" 2>&1) || { tail -n 30 "$out/build.log"; say "the $arch package did not build: $out/build.log"; exit 1; }
 deb=$out/qimbora_${version}_$arch.deb changes=$out/qimbora_${version}_$arch.changes
