@@ -9,8 +9,7 @@ set -euo pipefail
 arch=$1
 shift
 cd "$(dirname "$0")/.."
-say() { echo "qimbora: $*" >&2; }
-run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
+source scripts/common.sh
 case $arch in amd64 | arm64 | armhf) ;; *) say "no build for '$arch': ARCH is amd64, arm64 or armhf"; exit 2 ;; esac
 tools=(dpkg-dev "$@")
 profile=()
@@ -21,7 +20,7 @@ if [ "$arch" != "$(dpkg --print-architecture)" ]; then
 fi
 scripts/install-deps.sh "${tools[@]}" || { say "install these first: apt-get install ${tools[*]}"; exit 1; }
 dpkg-checkbuilddeps -a "$arch" "${profile[@]/--build-profiles=/-P}" >/dev/null 2>&1 && exit 0
-for attempt in 1 2 3; do run apt-get update -qq && break || sleep 20; done
+apt_update || true
 run env DEBIAN_FRONTEND=noninteractive apt-get build-dep -y -qq --no-install-recommends -a "$arch" "${profile[@]}" \
     "$PWD" >/dev/null || { say "install the $arch libraries first: dpkg --add-architecture $arch &&" \
     "apt-get update && apt-get build-dep -a $arch ${profile[*]} $PWD"; exit 1; }

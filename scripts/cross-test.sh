@@ -7,8 +7,7 @@
 set -euo pipefail
 arch=$1 build=$2
 cd "$(dirname "$0")/.."
-say() { echo "qimbora: $*" >&2; }
-run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
+source scripts/common.sh
 scripts/cross-deps.sh "$arch" "qt6-wayland:$arch"
 eval "$(dpkg-architecture -a "$arch" -s 2>/dev/null)"
 cpu=$DEB_HOST_GNU_CPU triplet=$DEB_HOST_GNU_TYPE

@@ -8,8 +8,7 @@ set -euo pipefail
 arch=$1
 cd "$(dirname "$0")/.."
 [ "$arch" != "$(dpkg --print-architecture)" ] || exit 0
-say() { echo "qimbora: $*" >&2; }
-run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
+source scripts/common.sh
 scripts/install-deps.sh qemu-user-static
 cpu=$(dpkg-architecture -a "$arch" -q DEB_HOST_GNU_CPU 2>/dev/null)
 binfmt=/proc/sys/fs/binfmt_misc

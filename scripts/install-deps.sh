@@ -18,10 +18,6 @@ done
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 echo "Installing: ${missing[*]}"
-run() { if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi; }
-# A mirror caught in the middle of a sync fails the update; it heals in moments.
-for attempt in 1 2 3; do
-    run apt-get update -qq && break
-    [ "$attempt" -lt 3 ] && sleep 20
-done
+source "$(dirname "$0")/common.sh"
+apt_update || true
 run env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

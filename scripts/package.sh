@@ -8,7 +8,7 @@
 set -euo pipefail
 arch=$1 out=$(realpath -m "$2")
 cd "$(dirname "$0")/.."
-say() { echo "qimbora: $*" >&2; }
+source scripts/common.sh
 profile=()
 [ "$arch" = "$(dpkg --print-architecture)" ] || profile=(-Pcross)
 scripts/cross-deps.sh "$arch" debhelper lintian file desktop-file-utils appstream imagemagick man-db
