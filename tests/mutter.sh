@@ -13,7 +13,6 @@ source "$(dirname "$0")/../scripts/x-server.sh"
 export XDG_RUNTIME_DIR=$(mktemp -d)
 log=$XDG_RUNTIME_DIR/log pids=
 trap 'kill $pids 2>/dev/null; stop_x_server; wait; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-fail() { { echo "FAIL: $*"; grep -v '^\[' "$log"; } >&2; exit 1; }
 start_x_server 2560x1600
 # Each compositor on a session bus of its own, answering its display settings
 # before the program starts, as on a desktop.

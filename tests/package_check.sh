@@ -8,7 +8,7 @@ source=$(realpath "$1") id=$2
 shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../scripts/common.sh"
 
 root=$work/root
 if [ -d "$source" ]; then

@@ -8,7 +8,7 @@ prog=$(realpath "$1")
 export XDG_RUNTIME_DIR=$(mktemp -d) WAYLAND_DISPLAY=qimbora-test
 log=$XDG_RUNTIME_DIR/log pids=
 trap 'kill $pids 2>/dev/null; wait; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-fail() { { echo "FAIL: $*"; grep -v '^\[' "$log"; } >&2; exit 1; }
+source "$(dirname "$0")/../scripts/common.sh"
 weston --backend=headless-backend.so --use-pixman --width=960 --height=540 --scale=2 --idle-time=0 \
     --no-config --socket="$WAYLAND_DISPLAY" >/dev/null 2>&1 & pids=$!
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break; sleep 0.1; done
