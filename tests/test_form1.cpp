@@ -1,4 +1,5 @@
 #include "app/error_report.h"
+#include "app/normal_state.h"
 #include "app/picbox.h"
 #include "app/qt_save_dialog.h"
 #include "app/titled_window.h"

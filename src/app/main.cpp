@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/error_report.h"
 #include "app/form1.h"
+#include "app/normal_state.h"
 #include "app/qt_save_dialog.h"
 #include "app/startup_guard.h"
 #include "app/titled_window.h"

@@ -2,10 +2,8 @@
 
 #include "app/gnome_display.h"
 #include "app/layout.h"
-#include "app/x11_shade.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -19,25 +17,6 @@ namespace {
 // Room for the frame and title bar a desktop adds, in its own logical pixels:
 // the desktop draws them at its scale, not at the one the toy picks.
 constexpr QSize kFrameAllowance(12, 48);
-
-constexpr Qt::WindowStates kNotNormal = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
-
-class NormalState : public QObject {
-public:
-    using QObject::QObject;
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* window = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::WindowStateChange && (window->windowState() & kNotNormal)) {
-            // After the change has been handled: undoing it inside would be undone in turn.
-            QMetaObject::invokeMethod(
-                window, [window] { window->setWindowState(window->windowState() & ~kNotNormal); },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -83,12 +62,6 @@ void keepOnScreen(QWidget& window)
     const int y = std::max(room.top(), std::min(frame.y(), room.bottom() + 1 - frame.height()));
     if (x != frame.x() || y != frame.y())
         window.move(x, y);
-}
-
-void keepWindowNormal(QWidget& window)
-{
-    window.installEventFilter(new NormalState(&window));
-    keepUnshaded(window);
 }
 
 } // namespace qimbora

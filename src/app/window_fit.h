@@ -23,10 +23,4 @@ std::optional<double> scaleFactorToFit();
 // bar (by which it is moved and closed) on the screen above all.
 void keepOnScreen(QWidget& window);
 
-// The window has one size and offers only its close box: a desktop's request
-// to minimise, maximise or fill the screen with it (a shortcut, or a button
-// the desktop draws anyway) is undone at once, and the window stays as it
-// was, drawing and all.
-void keepWindowNormal(QWidget& window);
-
 } // namespace qimbora
