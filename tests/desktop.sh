@@ -9,7 +9,6 @@ prog=$(realpath "$1")
 log=$(mktemp) app= wm=
 source "$(dirname "$0")/../scripts/x-server.sh"
 trap '[ -z "$app" ] || kill -9 "$app" 2>/dev/null; [ -z "$wm" ] || kill "$wm" 2>/dev/null; stop_x_server; rm -f "$log"' EXIT
-fail() { { echo "FAIL: $*"; cat "$log"; } >&2; exit 1; }
 start_x_server 1920x1080
 export XDG_RUNTIME_DIR=$(mktemp -d)
 openbox --sm-disable >/dev/null 2>&1 & wm=$!
@@ -44,7 +43,7 @@ kill "$spy"
 unshaded || fail "left rolled up: $(cat "$states")"
 
 # Petals and pattern typed as a child would, then a press and at once a close request.
-for box in "100 716 2147483646" "210 716 1e12"; do
+for box in "100 716 2147483646" "210 716 1e16"; do
     read -r x y text <<<"$box"
     xdotool mousemove --window "$window" "$x" "$y" click --repeat 3 1 type "$text"
 done

@@ -318,9 +318,9 @@ private slots:
     // A drawing that takes seconds shows the busy pointer, and the close button ends it.
     void longDrawingKeepsTheWindowAlive()
     {
-        // Angles this large are drawn petal by petal: seconds of work.
-        control<QComboBox>("Combo1")->setEditText(QStringLiteral("5000000"));
-        control<QComboBox>("Combo2")->setEditText(QStringLiteral("1e12"));
+        // The most petals at angles this large are drawn petal by petal: a second or more.
+        control<QComboBox>("Combo1")->setEditText(QStringLiteral("2147483646"));
+        control<QComboBox>("Combo2")->setEditText(QStringLiteral("1e16"));
         bool busy = false;
         // Runs at the first events the drawing lets through: the pointer says it is busy.
         QTimer::singleShot(0, &m_window->form, [&] {
