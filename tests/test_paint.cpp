@@ -143,6 +143,23 @@ private slots:
         QCOMPARE(firstMultipleIn(kHalf - 1, kHalf, 1, 1), std::optional(kHalf - 1));
     }
 
+    // A turn's remainder against one worked out to 60 digits.
+    void turnRemainder_data()
+    {
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<double>("remainder");
+        QTest::newRow("1e9") << 1e9 << 0.57739542350138517;
+        QTest::newRow("2^40 - 1") << 1099511627775.0 << 2.5593426962577985;
+        QTest::newRow("backwards") << -12345.678 << 0.78112860788754357;
+        QTest::newRow("a step of the most petals") << 1463.25 * 2147483646 << -1.006434866856736;
+    }
+    void turnRemainder()
+    {
+        QFETCH(double, angle);
+        QFETCH(double, remainder);
+        QVERIFY(std::fabs(qimbora::remainderOfTurn(angle) - remainder) < 1e-15);
+    }
+
     // An index is found at its own angle, not one before it; and every index of
     // an arc is found, in order.
     void indexAngles_data()
@@ -191,7 +208,7 @@ private slots:
             {"binade edges every few petals", {3.0, 0.5, 42, 170, 561, 346}, 30000},
             {"a tie in the step", {7e9 + 0x1p-6, 1.0, 30, 120, 200, 150}, 25000},
             {"a tie in the offset", {7e9, 3 * 0x1p-6, 30, 120, 200, 150}, 25000},
-            {"angles past 2^45", {1e9 + 0.5, 1.0, 30, 120, 200, 150}, 50000},
+            {"angles past 2^45", {1e9 + 1.0 / 3, 1.0 / 3, 30, 120, 200, 150}, 50000},
             {"backwards", {-0.37, 2.0, 42, 170, 561, 346}, 20000},
             {"offset far beyond the step", {1e-7, 5.5, 42, 170, 561, 346}, 20000},
             {"no inner circle", {0.0123, 0.0, 0, 40, 50, 50}, 10000},
@@ -234,6 +251,8 @@ private slots:
         QTest::newRow("rare petals between runs")
             << PetalRing{0.003, 0.0, 42, 170, 561, 346} << 3000 << "small" << 3000;
         QTest::newRow("far round the circle") << far << 500 << "small" << 500;
+        QTest::newRow("searched in vain, then walked")
+            << PetalRing{1e12 + 1.0 / 3, 1.0, 42, 170, 561, 346} << 3000 << "small" << 3000;
         QTest::newRow("5 digits") << windowRing(170, 3000000, 77777, 0) << 3000000 << "program" << 3000000;
         QTest::newRow("10 digits") << windowRing(170, 2000000, 1234567890, 90) << 2000000 << "program"
                                    << 2000000;
@@ -246,7 +265,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, limits);
         QFETCH(int, plainCount);
-        const PetalLimits small{.runsFrom = 16, .completeFrom = 16, .searchAfter = 8};
+        const PetalLimits small{.runsFrom = 16, .completeFrom = 16, .searchAfter = 8, .mostSteps = 6000};
         const PetalLimits cut{.mostSteps = 50};
         const PetalLimits chosen = limits == "small" ? small : limits == "cut" ? cut : PetalLimits{};
         QVERIFY(drawnPetals(ring, count, chosen) == testing::plainPetals(ring, plainCount).drawn);

@@ -32,9 +32,12 @@ public:
             m_possible = PossiblePetals::of(ring, count);
     }
 
-    // Walks the petals from the first, by one or over runs of alike petals.
-    // Returns the last index walked: count once nothing is left to draw.
-    std::int64_t walk()
+    enum class Then { Search, WalkOn };
+
+    // Walks the petals from `first`, by one or over runs of alike petals,
+    // until the search may take over if so told. Returns the last index
+    // walked: count once nothing is left to draw.
+    std::int64_t walk(std::int64_t first, Then then)
     {
         const PetalRuns runs(m_ring);
         const bool overRuns = m_count >= m_limits.runsFrom && runs.anglesExact(1, m_count);
@@ -43,7 +46,7 @@ public:
         // when the two angles are equal to the bit, as they usually are.
         double lastA = std::numeric_limits<double>::quiet_NaN();
         PetalTrig t{};
-        for (std::int64_t i = 1; i <= m_count; ++i) {
+        for (std::int64_t i = first; i <= m_count; ++i) {
             if (!tick())
                 return i - 1;
             const PetalAngles angles = anglesOf(m_ring, i);
@@ -60,21 +63,24 @@ public:
             previous = points;
             if (overRuns)
                 i = runs.lastAlike(i, points, m_count);
-            if (searchable() && m_steps >= m_limits.searchAfter)
+            if (then == Then::Search && searchable() && m_steps >= m_limits.searchAfter)
                 return i;
         }
         return m_count;
     }
 
     // Looks for each petal still missing among the petals after `walked` whose
-    // angle a falls where that petal may come, until it is drawn or none are left.
-    void search(std::int64_t walked)
+    // angle a falls where that petal may come, until it is drawn or none are
+    // left. False when the search took as many steps as walking the rest
+    // would, and stopped.
+    bool search(std::int64_t walked)
     {
         if (!searchable())
-            return;
+            return true;
         m_possible->walkedThrough(walked);
         if (m_possible->allDrawn())
-            return;
+            return true;
+        const std::int64_t stepsToWalk = m_steps + (m_count - walked);
         const IndexAngles angles(m_ring.step, m_ring.offset);
         for (const PossiblePetals::Place& place : m_possible->missing()) {
             IndexAngles::Hits hits
@@ -83,10 +89,13 @@ public:
                 const std::optional<std::int64_t> at = hits.next();
                 if (!at)
                     break;
+                if (m_steps >= stepsToWalk)
+                    return false;
                 if (!tick() || drawNew(petalAt(m_ring, *at)))
-                    return;
+                    return true;
             }
         }
+        return true;
     }
 
 private:
@@ -128,9 +137,10 @@ void drawPetals(const PetalRing& ring, std::int32_t count, const DrawPetal& draw
                 const StillDrawing& stillDrawing, const PetalLimits& limits)
 {
     PetalDrawer drawer(ring, count, draw, stillDrawing, limits);
-    const std::int64_t walked = drawer.walk();
-    if (walked < count)
-        drawer.search(walked);
+    const std::int64_t walked = drawer.walk(1, PetalDrawer::Then::Search);
+    // A search that costs more than walking the rest gives way to the walk.
+    if (walked < count && !drawer.search(walked))
+        drawer.walk(walked + 1, PetalDrawer::Then::WalkOn);
     // The 32-bit counter's step past the last petal overflows, as that counter would.
     if (count == kLastPetal)
         throw RuntimeError(ErrorKind::Overflow);

@@ -28,7 +28,8 @@ using DrawPetal = std::function<void(const PetalPoints&)>;
 // count: a petal drawn again in the same pen changes no pixel, so the pixels
 // drawn are exactly those of every petal. A long ring stops as soon as it has
 // drawn every petal it can produce, or once it has taken limits.mostSteps
-// steps. Calls stillDrawing, if any, now and then during long rings. Throws
+// steps; a ring of up to half that many petals is always drawn in full. Calls
+// stillDrawing, if any, now and then during long rings. Throws
 // RuntimeError where the plain loop would: FloatingPoint for an angle that is
 // not finite, Overflow for a coordinate beyond 32 bits, petals before it drawn;
 // and Overflow after the last petal when count is the largest 32-bit integer,
