@@ -138,6 +138,10 @@ private slots:
         QCOMPARE(m_window->form.devicePixelRatio(), scale);
         QTest::mouseClick(pic(), Qt::LeftButton, {}, QPoint(400, 300));
         const QImage image = canvasImage();
+        // The keyboard cursor shows over the canvas while it has the focus, never in the picture.
+        QCOMPARE(pic()->grab().toImage().pixelColor(scale * QPoint(400, 300)), QColor(Qt::white));
+        control<QWidget>("Command1_0")->setFocus();
+        QCOMPARE(canvasImage(), image);
         const QImage shown = pic()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.size(), scale * QSize(1126, 697));
         const QRect flower(220, 120, 360, 360); // clear of the praise label above the canvas
@@ -175,7 +179,8 @@ private slots:
         row("counts on: 1, 2, 3", "click(200,200) click(500,300) click(800,500)", "9edc70eb4cdb05bc");
         row("flowers on the canvas edge", "click(2,2) click(1123,694)", "9e552eb448401f52");
         // Angles too large to search: the flower its steps find, the same on every processor.
-        row("the most petals at pattern 1e16", "click(200,200) petals=2147483646 pattern=1e16 click(500,350)", "422d21cb0afc34c2");
+        row("the most petals at pattern 1e16", "click(200,200) petals=2147483646 pattern=1e16 click(500,350)",
+            "422d21cb0afc34c2");
         row("one flower", "one", "8c85b7ddbc06509d");
         row("ten flowers", "ten", "21c1d13b439f5c29");
         row("Enter on 一朵花", "enter:one", "8c85b7ddbc06509d");
@@ -204,6 +209,16 @@ private slots:
         row("two fingers, the second lifted first",
             "touch(300,300,1) touch(600,300,2) lift(600,300,2) lift(300,300,1)", "bffcf4aa2fe42716");
         row("a touch on the frame", "touch(0,200,1) lift(0,200,1)", "unchanged");
+        // The keyboard plants where its cursor is as the mouse does there: it
+        // starts at the canvas's centre, (561, 346), and stays off the picture.
+        row("a click at the centre", "click(563,348)", "31e454e33bedde70");
+        row("Space at the centre", "key:Space", "31e454e33bedde70");
+        row("Space held down plants once", "keydown:Space keyheld:Space keyheld:Space keyup:Space",
+            "31e454e33bedde70");
+        row("a click at (566, 386)", "click(568,388)", "11766e5facc285c6");
+        row("Right, Shift+Down, Enter", "key:Right key:Shift+Down key:Return", "11766e5facc285c6");
+        row("two clicks, 5 apart", "click(300,200) click(295,200)", "da540c10ba6e5c11");
+        row("a click moves the cursor", "click(300,200) key:Left key:Return", "da540c10ba6e5c11");
     }
     void golden()
     {
@@ -430,6 +445,8 @@ private:
             button->setFocus(Qt::TabFocusReason);
             return QTest::keyClick(button, Qt::Key_Return);
         }
+        if (action.startsWith("key"))
+            return pressKey(action.section(':', 0, 0), QKeySequence(action.section(':', 1))[0]);
         const QRegularExpressionMatch at
             = QRegularExpression("^(\\w+)\\((\\d+),(\\d+)(?:,(\\d+))?\\)$").match(action);
         const QString what = at.captured(1);
@@ -460,6 +477,24 @@ private:
                               : what == "back" ? Qt::BackButton
                                                : Qt::LeftButton,
                           {}, position);
+    }
+
+    // On the canvas: key (down and up), keydown, keyheld (a held key's repeat,
+    // which X11 sends as an up and a down), keyup.
+    void pressKey(const QString& how, QKeyCombination key)
+    {
+        if (!pic()->hasFocus())
+            pic()->setFocus(Qt::TabFocusReason);
+        const auto send = [&](QEvent::Type type, bool repeated) {
+            QKeyEvent event(type, key.key(), key.keyboardModifiers(), QString(), repeated);
+            QApplication::sendEvent(pic(), &event);
+        };
+        if (how == "keyheld")
+            send(QEvent::KeyRelease, true);
+        if (how != "keyup")
+            send(QEvent::KeyPress, how == "keyheld");
+        if (how == "key" || how == "keyup")
+            send(QEvent::KeyRelease, false);
     }
 
     std::unique_ptr<Window> m_window;

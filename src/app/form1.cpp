@@ -170,6 +170,7 @@ void Form1::createControls()
 void Form1::nameForAssistiveTechnology()
 {
     Pic->setAccessibleName(QStringLiteral("画布：按一下画一朵花，松开数一数"));
+    Pic->setAccessibleDescription(QStringLiteral("用方向键移动十字，按空格键或回车键画一朵花"));
     Label1->setAccessibleName(QStringLiteral("表扬"));
     Command1[0]->setAccessibleName(QStringLiteral("画一朵花"));
     Command1[1]->setAccessibleName(QStringLiteral("画十朵花"));

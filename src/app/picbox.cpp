@@ -2,16 +2,21 @@
 
 #include "app/layout.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTouchEvent>
+
+#include <algorithm>
+#include <utility>
 
 namespace qimbora {
 
 PicBox::PicBox(QSize drawingArea, Color background, const QtFontService* fonts, QWidget* parent)
     : QFrame(parent)
     , m_canvas(drawingArea, background, fonts)
+    , m_cursor(drawingArea.width() / 2, drawingArea.height() / 2)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(layout::kPicFrameWidth);
@@ -48,6 +53,7 @@ void PicBox::touch(QTouchEvent* event)
         const QPointF at = toCanvas(point.position());
         if (point.state() == QEventPoint::Pressed && contentsRect().contains(point.position().toPoint())) {
             m_touchesInside.insert(point.id());
+            moveCursor(at.toPoint());
             emit mouseDown(Qt::LeftButton, float(at.x()), float(at.y()));
         } else if (point.state() == QEventPoint::Released && m_touchesInside.remove(point.id())) {
             emit mouseUp(Qt::LeftButton, float(at.x()), float(at.y()));
@@ -63,13 +69,89 @@ void PicBox::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect area = event->rect() & contentsRect();
     painter.drawImage(area, m_canvas.image(), area.translated(-contentsRect().topLeft()));
-    if (hasFocus()) {
-        painter.setClipRegion(QRegion(rect()).subtracted(contentsRect()));
-        painter.fillRect(rect(), palette().highlight());
+    if (!hasFocus())
+        return;
+    // A ring with a cross, dark under light, stands out on any canvas colour.
+    painter.setClipRect(contentsRect());
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF at = QPointF(contentsRect().topLeft() + m_cursor) + QPointF(0.5, 0.5);
+    for (const auto& [color, width] :
+         {std::pair(QColor(Qt::black), 5.0), std::pair(QColor(Qt::white), 2.0)}) {
+        painter.setPen(QPen(color, width));
+        painter.drawEllipse(at, kCursorReach * 2 / 3.0, kCursorReach * 2 / 3.0);
+        painter.drawLine(at - QPointF(kCursorReach, 0), at + QPointF(kCursorReach, 0));
+        painter.drawLine(at - QPointF(0, kCursorReach), at + QPointF(0, kCursorReach));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setClipRegion(QRegion(rect()).subtracted(contentsRect()));
+    painter.fillRect(rect(), palette().highlight());
+}
+
+void PicBox::updateFrame() { update(QRegion(rect()).subtracted(contentsRect()) + cursorArea()); }
+
+QRect PicBox::cursorArea() const
+{
+    const int reach = kCursorReach + 4;
+    return QRect(contentsRect().topLeft() + m_cursor - QPoint(reach, reach),
+                 QSize(2 * reach + 1, 2 * reach + 1));
+}
+
+void PicBox::moveCursor(QPoint to)
+{
+    const QSize area = m_canvas.image().size();
+    to = QPoint(std::clamp(to.x(), 0, area.width() - 1), std::clamp(to.y(), 0, area.height() - 1));
+    if (to == m_cursor)
+        return;
+    update(cursorArea());
+    m_cursor = to;
+    update(cursorArea());
+}
+
+void PicBox::focusInEvent(QFocusEvent*) { updateFrame(); }
+
+void PicBox::focusOutEvent(QFocusEvent*)
+{
+    updateFrame();
+    // A key held down as the focus leaves is let go here: its release goes elsewhere.
+    if (std::exchange(m_heldKey, 0) != 0)
+        emit mouseUp(Qt::LeftButton, float(m_cursor.x()), float(m_cursor.y()));
+}
+
+void PicBox::keyPressEvent(QKeyEvent* event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? kLargeStep : kSmallStep;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return moveCursor(m_cursor - QPoint(step, 0));
+    case Qt::Key_Right:
+        return moveCursor(m_cursor + QPoint(step, 0));
+    case Qt::Key_Up:
+        return moveCursor(m_cursor - QPoint(0, step));
+    case Qt::Key_Down:
+        return moveCursor(m_cursor + QPoint(0, step));
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Holding the key down repeats nothing.
+        if (event->isAutoRepeat() || m_heldKey != 0)
+            return;
+        m_heldKey = event->key();
+        emit mouseDown(Qt::LeftButton, float(m_cursor.x()), float(m_cursor.y()));
+        return;
+    default:
+        QFrame::keyPressEvent(event);
     }
 }
 
-void PicBox::updateFrame() { update(QRegion(rect()).subtracted(contentsRect())); }
+void PicBox::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat() || event->key() != m_heldKey) {
+        QFrame::keyReleaseEvent(event);
+        return;
+    }
+    m_heldKey = 0;
+    emit mouseUp(Qt::LeftButton, float(m_cursor.x()), float(m_cursor.y()));
+}
 
 QPointF PicBox::toCanvas(const QPointF& widgetPosition) const
 {
@@ -92,6 +174,7 @@ void PicBox::mousePressEvent(QMouseEvent* event)
     if (!contentsRect().contains(event->position().toPoint()))
         return;
     m_pressedInside |= event->button();
+    moveCursor(toCanvas(event->position()).toPoint());
     forward(event, &PicBox::mouseDown);
 }
 

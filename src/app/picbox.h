@@ -15,6 +15,9 @@ namespace qimbora {
 // Presses inside the frame, and the releases that end them, are reported in
 // image pixels; a quick second press (a double click) is reported as a press
 // like any other. Each finger on a touch screen is a left button of its own.
+// While the canvas has the focus a keyboard cursor shows over it: the arrow
+// keys move it, and Space or Enter going down and up is a left button's press
+// and release there. A press of the mouse or a finger moves it to that point.
 class PicBox : public QFrame {
     Q_OBJECT
 
@@ -23,6 +26,12 @@ public:
 
     Canvas& canvas() { return m_canvas; }
     const Canvas& canvas() const { return m_canvas; }
+    QPoint keyboardCursor() const { return m_cursor; }
+
+    // The keyboard cursor's half-width, in canvas pixels; the arrows' steps.
+    static constexpr int kCursorReach = 24;
+    static constexpr int kSmallStep = 5;
+    static constexpr int kLargeStep = 40;
 
 signals:
     void mouseDown(Qt::MouseButton button, float x, float y);
@@ -34,18 +43,24 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    // The focus is shown on the frame alone, so only the frame is repainted.
-    void focusInEvent(QFocusEvent*) override { updateFrame(); }
-    void focusOutEvent(QFocusEvent*) override { updateFrame(); }
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // The focus shows on the frame and the keyboard cursor alone, so only they are repainted.
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
 private:
     void updateFrame();
+    QRect cursorArea() const;
+    void moveCursor(QPoint to);
     QPointF toCanvas(const QPointF& widgetPosition) const;
     // Reports a press or release of a known button in canvas pixels.
     void forward(QMouseEvent* event, void (PicBox::*signal)(Qt::MouseButton, float, float));
     void touch(QTouchEvent* event);
 
     Canvas m_canvas;
+    QPoint m_cursor;
+    int m_heldKey = 0; // the Space or Enter key held down on the canvas, if any
     Qt::MouseButtons m_pressedInside;
     QSet<int> m_touchesInside; // the fingers that went down inside the frame
 };
