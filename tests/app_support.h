@@ -1,6 +1,7 @@
 #pragma once
 
 // Fakes of the window's platform services.
+#include "app/aid_clock.h"
 #include "app/error_report.h"
 #include "app/form1.h"
 #include "export/save_dialog.h"
@@ -43,6 +44,13 @@ public:
 
     std::string answer;
     std::vector<std::string> filters;
+};
+
+// A clock that moves when the test moves it.
+class TestClock final : public AidClock {
+public:
+    std::int64_t nowMs() const override { return now; }
+    std::int64_t now = 0;
 };
 
 // The window with its services, the save dialog and the voice of the test's choosing.

@@ -1,6 +1,7 @@
 #include "app/error_report.h"
 #include "app/normal_state.h"
 #include "app/picbox.h"
+#include "app/planting_aids.h"
 #include "app/qt_save_dialog.h"
 #include "app/titled_window.h"
 #include "app/translations.h"
@@ -246,6 +247,54 @@ private slots:
         QFAIL(qPrintable(
             QStringLiteral("canvas hash %1, expected %2; the canvas is in %3").arg(actual, hash, saved)));
     }
+    // One switch: Space on one button and a mouse button on another are the
+    // switch; the second press plants where the lines cross, as a click there
+    // does. Escape gives the window back to an adult.
+    void scanPlantsAtTheCrossing()
+    {
+        testing::TestClock clock;
+        auto* scan = new ScanAid(*pic(), m_window->form, clock, 6000);
+        clock.now = 3000; // the line across at 3000 / 6000 of 1121: column 560
+        scan->tick();
+        QTest::keyClick(control<QWidget>("Command1_0"), Qt::Key_Space);
+        clock.now = 4500; // the line down at 1500 / 6000 of 692: row 173
+        scan->tick();
+        const qreal scale = pic()->devicePixelRatio();
+        QCOMPARE(pic()->grab().toImage().pixelColor(QPoint(562, 175) * scale), QColor(Qt::yellow));
+        QTest::mouseClick(control<QWidget>("Command2"), Qt::LeftButton);
+        QCOMPARE(hashOf(canvasImage()), clickedAt({{562, 175}}));
+        QTest::keyClick(control<QWidget>("Command1_0"), Qt::Key_Escape);
+        QTest::mouseClick(control<QWidget>("Command2"), Qt::LeftButton);
+        QVERIFY(scan->paused() && hashOf(canvasImage()) != clickedAt({{562, 175}}));
+    }
+    // Resting the pointer plants once where it came to rest, a ring closing
+    // around it meanwhile; it must move away before the next; a moving pointer
+    // never plants.
+    void dwellPlantsOncePerRest()
+    {
+        testing::TestClock clock;
+        auto* dwell = new DwellAid(*pic(), clock, 1500);
+        const auto move = [&](QPoint at, std::int64_t now) {
+            clock.now = now;
+            QMouseEvent event(QEvent::MouseMove, at, pic()->mapToGlobal(at), Qt::NoButton, {}, {});
+            QApplication::sendEvent(pic(), &event);
+            dwell->tick();
+        };
+        auto* praise = control<QLabel>("Label1");
+        move({402, 302}, 0);
+        move({406, 305}, 1499);
+        QCOMPARE(praise->text(), QString());
+        QVERIFY(pic()->grab().toImage().pixelColor(QPoint(402, 280) * pic()->devicePixelRatio())
+                != QColor(0, 0, 64));
+        move({406, 305}, 1500);
+        move({407, 305}, 9000);
+        QVERIFY(praise->text().endsWith("1朵花"));
+        for (std::int64_t t = 9000; t <= 12000; t += 500)
+            move(QPoint(int(t / 50), 350), t);
+        QVERIFY(praise->text().endsWith("1朵花"));
+        move({240, 350}, 13500);
+        QCOMPARE(hashOf(canvasImage()), clickedAt({{402, 302}, {240, 350}}));
+    }
     // Each control that takes the focus shows that it has it.
     void focusIsShown_data()
     {
@@ -413,6 +462,15 @@ private slots:
     }
 
 private:
+    // The canvas of a window of its own after clicks at these points.
+    static QString clickedAt(std::initializer_list<QPoint> points)
+    {
+        Window reference;
+        reference.form.show();
+        for (const QPoint at : points)
+            QTest::mouseClick(&reference.form.pic(), Qt::LeftButton, {}, at);
+        return hashOf(reference.form.pic().canvas().image());
+    }
     static QString hashOf(const QImage& image)
     {
         const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());

@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "common/convert.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +14,39 @@ namespace {
 constexpr std::string_view kMute = "--mute";
 constexpr std::string_view kHelp = "--help";
 constexpr std::string_view kVersion = "--version";
+constexpr std::string_view kScan = "--scan";
+constexpr std::string_view kDwell = "--dwell";
+constexpr double kFewestSeconds = 0.5;
+constexpr double kMostSeconds = 60;
+
+// Whether the argument is `option` or `option=...`.
+bool names(std::string_view argument, std::string_view option)
+{
+    return argument == option || (argument.starts_with(option) && argument.substr(option.size(), 1) == "=");
+}
+
+// `option` alone gives the default; `option=SECONDS` a number of seconds
+// within reason, else the default and a word on what to write.
+double secondsOf(std::string_view argument, std::string_view option, double byDefault)
+{
+    if (argument == option)
+        return byDefault;
+    const std::string_view text = argument.substr(option.size() + 1);
+    try {
+        const double seconds = textToDouble(text);
+        if (seconds >= kFewestSeconds && seconds <= kMostSeconds)
+            return seconds;
+    } catch (const RuntimeError&) {
+    }
+    std::fprintf(stderr, "qimbora：%.*s= 后面要写 0.5 到 60 之间的秒数，比如 %.*s=%g。这次用 %g 秒。\n",
+                 int(option.size()), option.data(), int(option.size()), option.data(), byDefault, byDefault);
+    return byDefault;
+}
+
+bool isOurs(std::string_view argument)
+{
+    return argument == kMute || names(argument, kScan) || names(argument, kDwell);
+}
 
 // Prints an answer; the status says whether it reached standard output whole.
 int answer(const char* text)
@@ -33,12 +68,22 @@ CommandLine readCommandLine(int argc, char* const argv[])
         const std::string_view argument = argv[i];
         if (argument == kMute) {
             line.mute = true;
+        } else if (names(argument, kScan)) {
+            line.scanSeconds = secondsOf(argument, kScan, kScanSeconds);
+        } else if (names(argument, kDwell)) {
+            line.dwellSeconds = secondsOf(argument, kDwell, kDwellSeconds);
         } else if (argument == kHelp) {
-            line.exitStatus = answer("用法：qimbora [选项]\n"
-                                     "按一下画布画一朵花，数一数画了几朵。\n\n"
-                                     "  --mute     不出声，只用文字表扬\n"
-                                     "  --help     显示这段说明\n"
-                                     "  --version  显示版本\n");
+            line.exitStatus
+                = answer("用法：qimbora [选项]\n"
+                         "按一下画布画一朵花，数一数画了几朵。没有鼠标也能画：\n"
+                         "点一下画布（或按 Tab 键走到画布），用方向键移动十字，按空格键画花。\n\n"
+                         "  --mute          不出声，只用文字表扬\n"
+                         "  --scan[=秒]     用一个开关画花：竖线慢慢扫过画布，按一下停住，\n"
+                         "                  横线再扫，按第二下就在交叉处画花（默认 6 秒扫一遍）。\n"
+                         "                  空格键、回车键和鼠标键都是开关；大人按 Esc 暂停或继续\n"
+                         "  --dwell[=秒]    指针在画布上停住不动就画花（默认 1.5 秒）\n"
+                         "  --help          显示这段说明\n"
+                         "  --version       显示版本\n");
             line.answered = true;
             return line;
         } else if (argument == kVersion) {
@@ -56,7 +101,7 @@ CommandLine readCommandLine(int argc, char* const argv[])
 void reportUnknownArguments(int argc, char* const argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (argv[i] != kMute)
+        if (!isOurs(argv[i]))
             std::fprintf(stderr, "qimbora：不认识的选项“%s”，已略过。用 qimbora --help 看看有哪些选项。\n",
                          argv[i]);
     }

@@ -1,7 +1,10 @@
+#include "app/aid_clock.h"
 #include "app/command_line.h"
 #include "app/error_report.h"
 #include "app/form1.h"
 #include "app/normal_state.h"
+#include "app/picbox.h"
+#include "app/planting_aids.h"
 #include "app/qt_save_dialog.h"
 #include "app/startup_guard.h"
 #include "app/titled_window.h"
@@ -17,6 +20,7 @@
 #include <QWindow>
 
 #include <csignal>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -89,7 +93,13 @@ int main(int argc, char* argv[])
     qimbora::Silence silence;
     qimbora::VoiceSpeaker voice(std::make_unique<qimbora::PulseSink>());
     qimbora::Speaker& speaker = options.mute ? static_cast<qimbora::Speaker&>(silence) : voice;
+    qimbora::SteadyAidClock aidClock;
     qimbora::Form1 window({random, errors, fonts, saveDialog, speaker});
+    // Each aid is owned by the canvas it draws over.
+    if (options.scanSeconds)
+        new qimbora::ScanAid(window.pic(), window, aidClock, std::int64_t(*options.scanSeconds * 1000));
+    if (options.dwellSeconds)
+        new qimbora::DwellAid(window.pic(), aidClock, std::int64_t(*options.dwellSeconds * 1000));
     qimbora::reportUnknownArguments(qtArgc, qtArgv.data());
     std::optional<qimbora::TitledWindow> titled;
     QWidget* shown = &window;

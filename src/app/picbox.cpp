@@ -114,7 +114,7 @@ void PicBox::focusOutEvent(QFocusEvent*)
     updateFrame();
     // A key held down as the focus leaves is let go here: its release goes elsewhere.
     if (std::exchange(m_heldKey, 0) != 0)
-        emit mouseUp(Qt::LeftButton, float(m_cursor.x()), float(m_cursor.y()));
+        releaseAt(m_cursor);
 }
 
 void PicBox::keyPressEvent(QKeyEvent* event)
@@ -136,7 +136,7 @@ void PicBox::keyPressEvent(QKeyEvent* event)
         if (event->isAutoRepeat() || m_heldKey != 0)
             return;
         m_heldKey = event->key();
-        emit mouseDown(Qt::LeftButton, float(m_cursor.x()), float(m_cursor.y()));
+        pressAt(m_cursor);
         return;
     default:
         QFrame::keyPressEvent(event);
@@ -150,7 +150,7 @@ void PicBox::keyReleaseEvent(QKeyEvent* event)
         return;
     }
     m_heldKey = 0;
-    emit mouseUp(Qt::LeftButton, float(m_cursor.x()), float(m_cursor.y()));
+    releaseAt(m_cursor);
 }
 
 QPointF PicBox::toCanvas(const QPointF& widgetPosition) const

@@ -27,6 +27,10 @@ public:
     Canvas& canvas() { return m_canvas; }
     const Canvas& canvas() const { return m_canvas; }
     QPoint keyboardCursor() const { return m_cursor; }
+    // A left button's press and release at a canvas point, for the ways of
+    // planting that point without a mouse.
+    void pressAt(QPoint at) { emit mouseDown(Qt::LeftButton, float(at.x()), float(at.y())); }
+    void releaseAt(QPoint at) { emit mouseUp(Qt::LeftButton, float(at.x()), float(at.y())); }
 
     // The keyboard cursor's half-width, in canvas pixels; the arrows' steps.
     static constexpr int kCursorReach = 24;
