@@ -265,8 +265,8 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, limits);
         QFETCH(int, plainCount);
-        const PetalLimits small{.runsFrom = 16, .completeFrom = 16, .searchAfter = 8, .mostSteps = 6000};
-        const PetalLimits cut{.mostSteps = 50};
+        const PetalLimits small{.runsFrom = 16, .completeFrom = 16, .searchAfter = 8, .mostSteps = 66 * 3000};
+        const PetalLimits cut{.mostSteps = 50 * 65}; // 50 steps, each drawing a petal
         const PetalLimits chosen = limits == "small" ? small : limits == "cut" ? cut : PetalLimits{};
         QVERIFY(drawnPetals(ring, count, chosen) == testing::plainPetals(ring, plainCount).drawn);
     }

@@ -17,6 +17,8 @@ namespace {
 
 constexpr std::int32_t kLastPetal = std::numeric_limits<std::int32_t>::max();
 constexpr std::int64_t kTickEvery = 4096;
+// Drawing a petal's curve costs about as much as this many steps.
+constexpr std::int64_t kStepsPerPetalDrawn = 64;
 
 class PetalDrawer {
 public:
@@ -104,9 +106,10 @@ private:
     // Counts a step; false once the ring has taken all it may.
     bool tick()
     {
+        ++m_cost;
         if (++m_steps % kTickEvery == 0 && m_stillDrawing)
             m_stillDrawing();
-        return m_steps <= m_limits.mostSteps;
+        return m_cost <= m_limits.mostSteps;
     }
 
     // Draws a petal not drawn before; true once every petal the ring can make is drawn.
@@ -115,6 +118,7 @@ private:
         if (!m_drawn.insert(points).second)
             return false;
         m_draw(points);
+        m_cost += kStepsPerPetalDrawn;
         if (!m_possible)
             return false;
         m_possible->markDrawn(points);
@@ -129,6 +133,7 @@ private:
     std::optional<PossiblePetals> m_possible;
     PetalSet m_drawn;
     std::int64_t m_steps = 0;
+    std::int64_t m_cost = 0; // the steps and the petals drawn, as the budget counts them
 };
 
 } // namespace
