@@ -255,6 +255,8 @@ void Form1::Pic_MouseUp(float x, float y)
         const Praise praise
             = qimbora::Pic_MouseUp(Pic->canvas(), Services.random, *NumberFont, FlowerCount, x, y);
         Label1->setText(QString::fromStdString(praise.text.written));
+        // The new name reaches a screen reader as an event, and so the count is heard.
+        Label1->setAccessibleName(QStringLiteral("表扬：") + Label1->text());
         setColor(Label1, QPalette::WindowText, toQColor(praise.color));
         Services.speaker.say(praise.text.spoken);
     });
