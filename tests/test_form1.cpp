@@ -220,6 +220,7 @@ private slots:
         row("Right, Shift+Down, Enter", "key:Right key:Shift+Down key:Return", "11766e5facc285c6");
         row("two clicks, 5 apart", "click(300,200) click(295,200)", "da540c10ba6e5c11");
         row("a click moves the cursor", "click(300,200) key:Left key:Return", "da540c10ba6e5c11");
+        row("a tap moves it too", "touch(300,200,1) lift(300,200,1) key:Left key:Return", "da540c10ba6e5c11");
     }
     void golden()
     {

@@ -53,6 +53,7 @@ void PicBox::touch(QTouchEvent* event)
         const QPointF at = toCanvas(point.position());
         if (point.state() == QEventPoint::Pressed && contentsRect().contains(point.position().toPoint())) {
             m_touchesInside.insert(point.id());
+            setFocus(Qt::MouseFocusReason);
             moveCursor(at.toPoint());
             emit mouseDown(Qt::LeftButton, float(at.x()), float(at.y()));
         } else if (point.state() == QEventPoint::Released && m_touchesInside.remove(point.id())) {
