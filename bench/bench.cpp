@@ -145,9 +145,9 @@ void paintFlowers(benchmark::State& state, int petals, const char* pattern = "6"
 
 void BM_PaintFlower(benchmark::State& state) { paintFlowers(state, 22); }
 void BM_PetalLoop(benchmark::State& state) { paintFlowers(state, int(state.range(0))); }
-// The slowest many-digit pattern found with the most petals: every petal differs
-// from the one before, and some rare petals are found only by looking for them.
-void BM_WorstPattern(benchmark::State& state) { paintFlowers(state, 2147483647, "77777"); }
+// The most petals a flower completes with, at many-digit patterns: every petal
+// differs from the one before, and rare petals are found only by looking for them.
+void BM_Pattern(benchmark::State& state, const char* pattern) { paintFlowers(state, 2147483646, pattern); }
 
 void BM_TenFlowers(benchmark::State& state)
 {
@@ -265,7 +265,13 @@ BENCHMARK(BM_PetalLoop)
     ->Arg(100000000)
     ->Arg(2147483647)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WorstPattern)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pattern, 77777, "77777")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pattern, 1234567890, "1234567890")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pattern, 99999999999, "99999999999")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pattern, 123456789012, "123456789012")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pattern, 1e12, "1e12")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pattern, 1234567890123, "1234567890123")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Pattern, 1e16, "1e16")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrintNumber)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveBitmap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SaveFloor)->Unit(benchmark::kMicrosecond);

@@ -21,7 +21,10 @@ TARGETS = [
     ("10^6 petals (us)", "BM_PetalLoop/1000000", None, 200000.0),
     ("10^7 petals (us)", "BM_PetalLoop/10000000", None, 200000.0),
     ("2^31 - 1 petals (us)", "BM_PetalLoop/2147483647", None, 2000000.0),
-    ("2^31 - 1 petals, pattern 77777 (us)", "BM_WorstPattern", None, 2000000.0),
+] + [
+    (f"2^31 - 2 petals, pattern {p} (us)", f"BM_Pattern/{p}", None, 2000000.0)
+    for p in ("77777", "1234567890", "99999999999", "123456789012", "1e12", "1234567890123", "1e16")
+] + [
     ("printing a number (us)", "BM_PrintNumber", None, 100.0),
     ("saving / writing its bytes", "BM_SaveBitmap", "BM_SaveFloor", 1.8),  # 0.99-1.47: the disk is shared
 ]
