@@ -103,40 +103,28 @@ bool ScanAid::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || (widget != &m_window && !m_window.isAncestorOf(widget)))
         return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) {
+    const QEvent::Type type = event->type();
+    const bool key = type == QEvent::KeyPress || type == QEvent::KeyRelease;
+    const bool repeated = key && static_cast<const QKeyEvent*>(event)->isAutoRepeat();
+    if (type == QEvent::KeyPress && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        if (!repeated) {
             m_paused = !m_paused;
             m_shown = {-1, -1};
             update();
-            return true;
         }
-        if (m_paused || !isSwitchKey(event))
-            return false;
-        if (!key->isAutoRepeat())
-            switchDown();
         return true;
-    case QEvent::KeyRelease:
-        if (m_paused || !isSwitchKey(event))
-            return false;
-        if (!key->isAutoRepeat())
-            switchUp();
-        return true;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (m_paused)
-            return false;
-        switchDown();
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (m_paused)
-            return false;
-        switchUp();
-        return true;
-    default:
-        return false;
     }
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+        || type == QEvent::MouseButtonRelease;
+    if (m_paused || !(mouse || (key && isSwitchKey(event))))
+        return false;
+    if (repeated)
+        return true;
+    if (type == QEvent::KeyRelease || type == QEvent::MouseButtonRelease)
+        switchUp();
+    else
+        switchDown();
+    return true;
 }
 
 void ScanAid::switchDown()
