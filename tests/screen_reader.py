@@ -66,7 +66,7 @@ def give_up():
 pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
 toy = subprocess.Popen([sys.argv[1], "--mute"])
 GLib.timeout_add(200, find_canvas)
-GLib.timeout_add(20000, give_up)
+GLib.timeout_add(60000, give_up)
 pyatspi.Registry.start()
 toy.terminate()
 toy.wait()
