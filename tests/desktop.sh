@@ -37,8 +37,13 @@ for probe in $(seq 50); do
     sleep 0.1
 done
 wmctrl -r 'Qimbora1.0' -b add,shaded
-unshaded() { grep -q SHADED "$states" && grep _NET_WM_STATE "$states" | tail -n 1 | grep -vq SHADED; }
-for _ in $(seq 50); do unshaded && break; sleep 0.1; done
+# The manager's change is reported, and the last state is not rolled up. The
+# toy may unroll before xprop reads the change, so SHADED need not show; the
+# state must hold a moment after, so that an earlier change cannot pass for it.
+unshaded() {
+    [ "$(grep -c _NET_WM_STATE "$states")" -ge 2 ] && grep _NET_WM_STATE "$states" | tail -n 1 | grep -vq SHADED
+}
+for _ in $(seq 50); do unshaded && sleep 0.3 && unshaded && break; sleep 0.1; done
 kill "$spy"
 unshaded || fail "left rolled up: $(cat "$states")"
 
