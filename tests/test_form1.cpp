@@ -288,6 +288,7 @@ private slots:
         QVERIFY(pic()->grab().toImage().pixelColor(QPoint(402, 280) * pic()->devicePixelRatio())
                 != QColor(0, 0, 64));
         move({406, 305}, 1500);
+        move({407, 305}, 1600);
         move({407, 305}, 9000);
         QVERIFY(praise->text().endsWith("1朵花"));
         for (std::int64_t t = 9000; t <= 12000; t += 500)
