@@ -19,7 +19,7 @@ NATIVE := $(shell dpkg --print-architecture)
 ARCH ?= $(NATIVE)
 CMAKE_OPTIONS := -DQIMBORA_WERROR=$(WERROR)
 RUN_PACKAGES := g++ make cmake pkg-config qt6-base-dev qt6-wayland libgl-dev fonts-arphic-uming \
-	qt6-translations-l10n libespeak-ng-dev espeak-ng-data libpulse-dev libxcb1-dev
+	qt6-translations-l10n qt6-l10n-tools libespeak-ng-dev espeak-ng-data libpulse-dev libxcb1-dev
 TEST_PACKAGES := $(RUN_PACKAGES) weston mutter openbox wmctrl x11-utils dbus-x11 man-db xvfb xdotool x11-xserver-utils imagemagick desktop-file-utils appstream dpkg-dev file \
 	at-spi2-core python3-pyatspi
 CHECK_PACKAGES := $(TEST_PACKAGES) clang clang-format

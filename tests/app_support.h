@@ -56,12 +56,17 @@ public:
 // The window with its services, the save dialog and the voice of the test's choosing.
 template <typename Dialog, typename Voice>
 struct Window {
+    explicit Window(Language chosen = Language::Simplified)
+        : language(chosen)
+    {
+    }
+    Language language;
     Pcg32 random;
     RecordingReport report;
     QtFontService fonts;
     Dialog dialog;
     Voice speaker;
-    Form1 form{{random, report, fonts, dialog, speaker}};
+    Form1 form{{random, report, fonts, dialog, speaker, language}};
 };
 
 } // namespace qimbora::testing

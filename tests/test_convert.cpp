@@ -1,9 +1,11 @@
 #include "common/convert.h"
-#include "common/praise.h"
+#include "common/numeral.h"
 
 #include "support.h"
 
 #include <QTest>
+
+#include <tuple>
 
 using namespace qimbora;
 using testing::errorOf;
@@ -49,26 +51,38 @@ private slots:
         QTEST(integer, "integer");
     }
 
-    // The count as it is read aloud before 朵: two is 两 before the measure word and
-    // before 百, 千 and 万, but 二 in the ones and tens and inside a number.
+    // The count as it is read aloud before 朵. Mandarin: two is 两 before the
+    // measure word and before 百, 千 and 万, but 二 in the ones and tens and inside
+    // a number, with Traditional 兩 and 萬 in Taiwan. Cantonese says 兩 only at the
+    // start (a third column where it differs from Taiwan's).
     void numerals_data()
     {
         QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("mandarin");
+        QTest::addColumn<QString>("cantonese");
         // clang-format off
-        for (const auto& [number, spoken] : std::initializer_list<std::pair<int, const char*>>{
-                {1, "一"}, {2, "两"}, {10, "十"}, {11, "十一"}, {12, "十二"}, {20, "二十"}, {22, "二十二"},
-                {100, "一百"}, {101, "一百零一"}, {102, "一百零二"}, {110, "一百一十"}, {200, "两百"},
-                {1001, "一千零一"}, {1010, "一千零一十"}, {1200, "一千二百"}, {2000, "两千"}, {2002, "两千零二"},
-                {10000, "一万"}, {10002, "一万零二"}, {10010, "一万零一十"}, {20000, "两万"},
-                {20305, "两万零三百零五"}, {22222, "两万两千二百二十二"}, {32767, "三万两千七百六十七"}})
+        for (const auto& [number, mandarin, cantonese] : std::initializer_list<std::tuple<int, const char*, const char*>>{
+                {1, "一", ""}, {2, "两", ""}, {10, "十", ""}, {11, "十一", ""}, {12, "十二", ""}, {20, "二十", ""},
+                {22, "二十二", ""}, {100, "一百", ""}, {101, "一百零一", ""}, {102, "一百零二", ""}, {110, "一百一十", ""},
+                {200, "两百", ""}, {1001, "一千零一", ""}, {1010, "一千零一十", ""}, {1200, "一千二百", ""},
+                {2000, "两千", ""}, {2002, "两千零二", ""}, {10000, "一万", ""}, {10002, "一万零二", ""},
+                {10010, "一万零一十", ""}, {12000, "一万两千", "一萬二千"}, {20000, "两万", ""},
+                {20305, "两万零三百零五", ""}, {22222, "两万两千二百二十二", "兩萬二千二百二十二"},
+                {32767, "三万两千七百六十七", "三萬二千七百六十七"}})
             // clang-format on
-            QTest::newRow(qPrintable(QString::number(number))) << number << QString::fromUtf8(spoken);
+            QTest::newRow(qPrintable(QString::number(number)))
+                << number << QString::fromUtf8(mandarin) << QString::fromUtf8(cantonese);
     }
     void numerals()
     {
         QFETCH(int, number);
-        QTEST(QString::fromStdString(chineseNumeral(number)), "spoken");
+        QFETCH(QString, mandarin);
+        QFETCH(QString, cantonese);
+        const QString taiwan = QString(mandarin).replace("两", "兩").replace("万", "萬");
+        QCOMPARE(QString::fromStdString(chineseNumeral(number, Language::Simplified)), mandarin);
+        QCOMPARE(QString::fromStdString(chineseNumeral(number, Language::Taiwan)), taiwan);
+        QCOMPARE(QString::fromStdString(chineseNumeral(number, Language::HongKong)),
+                 cantonese.isEmpty() ? taiwan : cantonese);
     }
 };
 

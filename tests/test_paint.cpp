@@ -64,7 +64,7 @@ private slots:
         Pcg32 random;
         std::int16_t count = 32766;
         const Praise praise = Pic_MouseUp(canvas, random, *numberFont, count, 60, 45);
-        QCOMPARE(praise.text.written, "真聪明!共画了32767朵花");
+        QCOMPARE(praise.count, 32767);
         QCOMPARE(praise.color, rgbColor(19, 2, 186)); // whole parts of the first three draws x 235
         const QImage numbered = canvas.image();
         try {

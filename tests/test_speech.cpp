@@ -1,3 +1,4 @@
+#include "common/numeral.h"
 #include "speech/audio_sink.h"
 #include "speech/voice.h"
 #include "speech/voice_speaker.h"
@@ -98,7 +99,7 @@ class TestSpeech : public QObject {
 private slots:
     void praiseOfThreeIsMandarin()
     {
-        MandarinVoice* voice = MandarinVoice::instance();
+        Voice* voice = Voice::of(Language::Simplified);
         QVERIFY(voice);
         const auto samples = voice->synthesize("真聪明！共画了三朵花");
         QVERIFY2(samples.size() >= std::size_t(voice->sampleRate()), "a second or more");
@@ -106,10 +107,39 @@ private slots:
         const QString phonemes = QString::fromStdString(voice->phonemes("真聪明！共画了三朵花"));
         QVERIFY2(phonemes.contains(QStringLiteral("s'a55n")), qPrintable(phonemes));
     }
+    // Every praise up to the count's end, in Taiwan's Mandarin and in Cantonese,
+    // is read in the voice's own language: no word falls back to English, which
+    // the phonemes would show as a switch to (en).
+    void everyPraiseStaysInItsLanguage_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("two");
+        QTest::newRow("Mandarin") << Language::Taiwan << "真聰明！共畫了"
+                                  << "l'iA21";
+        QTest::newRow("Cantonese") << Language::HongKong << "真聰明！一共畫咗"
+                                   << "l'oeng5_";
+    }
+    void everyPraiseStaysInItsLanguage()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, before);
+        QFETCH(QString, two);
+        Voice* voice = Voice::of(language);
+        QVERIFY(voice);
+        const auto praise
+            = [&](int count) { return before.toStdString() + chineseNumeral(count, language) + "朵花"; };
+        for (int count = 1; count <= 32767; ++count) {
+            const std::string phonemes = voice->phonemes(praise(count));
+            QVERIFY2(phonemes.find('(') == std::string::npos, (praise(count) + " " + phonemes).c_str());
+        }
+        QVERIFY2(QString::fromStdString(voice->phonemes(praise(2))).contains(two),
+                 voice->phonemes(praise(2)).c_str());
+    }
     // Of two praises said before the voice is ready, the second replaces the first.
     void theNewestWaitingPraiseAloneIsSpoken()
     {
-        const std::size_t second = MandarinVoice::instance()->synthesize("二").size();
+        const std::size_t second = Voice::of(Language::Simplified)->synthesize("二").size();
         auto gate = std::make_shared<Gate>();
         gate->open = true;
         VoiceSpeaker speaker(std::make_unique<GateSink>(gate));
@@ -142,7 +172,7 @@ private slots:
         auto held = std::make_shared<Gate>();
         // No exit wait: the test has what it needs once the end returns.
         std::optional<VoiceSpeaker> speaker(std::in_place, std::make_unique<GateSink>(held),
-                                            std::chrono::milliseconds(0));
+                                            Language::Simplified, std::chrono::milliseconds(0));
         speaker->start();
         speaker->say("真聪明！共画了一朵花");
         QVERIFY(held->waitFor([&] { return held->log.size() == 1; }));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/language.h"
+
 #include <optional>
 
 namespace qimbora {
@@ -19,12 +21,18 @@ struct CommandLine {
 inline constexpr double kScanSeconds = 6;
 inline constexpr double kDwellSeconds = 1.5;
 
-// Reads the arguments; prints the help or the version on standard output, and
-// on standard error what is wrong with a number of seconds, taking the default.
-CommandLine readCommandLine(int argc, char* const argv[]);
+class Translations;
 
-// Names on standard error, in Chinese, every argument that is neither ours nor
-// one Qt has taken (call after the application is made); the toy goes on.
-void reportUnknownArguments(int argc, char* const argv[]);
+// The language --lang=NAME asks for, else the locale's.
+Language chosenLanguage(int argc, char* const argv[]);
+
+// Reads the arguments; prints the help or the version on standard output, and
+// on standard error what is wrong with a number of seconds, taking the
+// default, or with a language's name.
+CommandLine readCommandLine(int argc, char* const argv[], const Translations& texts);
+
+// Names on standard error every argument that is neither ours nor one Qt has
+// taken (call after the application is made); the toy goes on.
+void reportUnknownArguments(int argc, char* const argv[], const Translations& texts);
 
 } // namespace qimbora

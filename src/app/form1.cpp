@@ -6,6 +6,7 @@
 #include "app/layout.h"
 #include "app/long_drawing.h"
 #include "app/picbox.h"
+#include "common/numeral.h"
 #include "common/runtime_error.h"
 #include "export/save.h"
 #include "font/clogfont.h"
@@ -110,6 +111,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setAutoFillBackground(true);
     setColor(this, QPalette::Window, layout::kWindowBack);
     createControls();
+    useRegionalShapes();
     nameForAssistiveTechnology();
     setTabOrder();
     Command1[0]->setFocus();
@@ -137,7 +139,7 @@ void Form1::createControls()
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // These lie over the canvas's lower edge, so they are made after it and stack above it.
-    const QString flowerTexts[2] = {QStringLiteral("一朵花"), QStringLiteral("十朵花")};
+    const QString flowerTexts[2] = {tr("一朵花"), tr("十朵花")};
     for (std::int16_t index = 0; index < 2; ++index) {
         const QByteArray name = "Command1_" + QByteArray::number(index);
         Command1[index]
@@ -153,32 +155,46 @@ void Form1::createControls()
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     connect(HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
 
-    Label2 = makeCaption(this, "Label2", layout::kLabel2, QStringLiteral("花瓣数量"), layout::kCaptionText);
+    Label2 = makeCaption(this, "Label2", layout::kLabel2, tr("花瓣数量"), layout::kCaptionText);
     Combo1 = makeCombo(this, "Combo1", layout::kCombo1, QString::fromLatin1(layout::kCombo1Text));
-    Label3 = makeCaption(this, "Label3", layout::kLabel3, QStringLiteral("花样"), layout::kCaptionText);
+    Label3 = makeCaption(this, "Label3", layout::kLabel3, tr("花样"), layout::kCaptionText);
     Combo2 = makeCombo(this, "Combo2", layout::kCombo2, QString::fromLatin1(layout::kCombo2Text));
-    Label4 = makeCaption(this, "Label4", layout::kLabel4, QStringLiteral("点画布画花学数字"),
-                         layout::kCaptionText);
-    Command2 = makePurpleButton(this, "Command2", layout::kCommand2, QStringLiteral("重 画"));
+    Label4 = makeCaption(this, "Label4", layout::kLabel4, tr("点画布画花学数字"), layout::kCaptionText);
+    Command2 = makePurpleButton(this, "Command2", layout::kCommand2, tr("重 画"));
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    Command3 = makePurpleButton(this, "Command3", layout::kCommand3, QStringLiteral("保 存"));
+    Command3 = makePurpleButton(this, "Command3", layout::kCommand3, tr("保 存"));
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
     Label5 = makeCaption(this, "Label5", layout::kLabel5, QStringLiteral("© 2026 Qimbora\nqimbora.example"),
                          layout::kNoticeText);
 }
 
+// Traditional texts take the Taiwan or Hong Kong cut of the Song face, which
+// gives some characters that place's shapes. The canvas keeps its own font.
+void Form1::useRegionalShapes()
+{
+    if (Services.language == Language::Simplified)
+        return;
+    const QString cut = Services.language == Language::Taiwan ? QStringLiteral("AR PL UMing TW")
+                                                              : QStringLiteral("AR PL UMing HK");
+    for (QWidget* control : findChildren<QWidget*>()) {
+        QFont font = control->font();
+        font.setFamilies({cut, font.family()});
+        control->setFont(font);
+    }
+}
+
 void Form1::nameForAssistiveTechnology()
 {
-    Pic->setAccessibleName(QStringLiteral("画布：按一下画一朵花，松开数一数"));
-    Pic->setAccessibleDescription(QStringLiteral("用方向键移动十字，按空格键或回车键画一朵花"));
-    Label1->setAccessibleName(QStringLiteral("表扬"));
-    Command1[0]->setAccessibleName(QStringLiteral("画一朵花"));
-    Command1[1]->setAccessibleName(QStringLiteral("画十朵花"));
-    HScroll1->setAccessibleName(QStringLiteral("数字的角度"));
-    Combo1->setAccessibleName(QStringLiteral("花瓣数量"));
-    Combo2->setAccessibleName(QStringLiteral("花样"));
-    Command2->setAccessibleName(QStringLiteral("重画：换一张新画布"));
-    Command3->setAccessibleName(QStringLiteral("保存：把画存成图片"));
+    Pic->setAccessibleName(tr("画布：按一下画一朵花，松开数一数"));
+    Pic->setAccessibleDescription(tr("用方向键移动十字，按空格键或回车键画一朵花"));
+    Label1->setAccessibleName(tr("表扬"));
+    Command1[0]->setAccessibleName(tr("画一朵花"));
+    Command1[1]->setAccessibleName(tr("画十朵花"));
+    HScroll1->setAccessibleName(tr("数字的角度"));
+    Combo1->setAccessibleName(tr("花瓣数量"));
+    Combo2->setAccessibleName(tr("花样"));
+    Command2->setAccessibleName(tr("重画：换一张新画布"));
+    Command3->setAccessibleName(tr("保存：把画存成图片"));
     Label2->setBuddy(Combo1);
     Label3->setBuddy(Combo2);
 }
@@ -236,11 +252,11 @@ void Form1::runHandler(const std::function<void()>& handler)
     } catch (const RuntimeError& error) {
         Services.errors.report(this, errorMessage(error));
     } catch (const std::bad_alloc&) {
-        Services.errors.report(this, unexpectedErrorMessage(QStringLiteral("内存不够用了")));
+        Services.errors.report(this, unexpectedErrorMessage(tr("内存不够用了")));
     } catch (const std::exception& other) {
         Services.errors.report(this, unexpectedErrorMessage(QString::fromLocal8Bit(other.what())));
     } catch (...) {
-        Services.errors.report(this, unexpectedErrorMessage(QStringLiteral("原因不明")));
+        Services.errors.report(this, unexpectedErrorMessage(tr("原因不明")));
     }
 }
 
@@ -254,11 +270,17 @@ void Form1::Pic_MouseUp(float x, float y)
     runHandler([&] {
         const Praise praise
             = qimbora::Pic_MouseUp(Pic->canvas(), Services.random, *NumberFont, FlowerCount, x, y);
-        Label1->setText(QString::fromStdString(praise.text.written));
+        //: The praise label: %1 is the count in digits.
+        Label1->setText(tr("真聪明!共画了%1朵花").arg(praise.count));
         // The new name reaches a screen reader as an event, and so the count is heard.
-        Label1->setAccessibleName(QStringLiteral("表扬：") + Label1->text());
+        Label1->setAccessibleName(tr("表扬：") + Label1->text());
         setColor(Label1, QPalette::WindowText, toQColor(praise.color));
-        Services.speaker.say(praise.text.spoken);
+        // Numerals, not digits: a speech engine reads long digit strings wrongly.
+        //: Spoken aloud, in Cantonese for Hong Kong: %1 is the count in Chinese numerals.
+        const QString spoken = tr("真聪明！共画了%1朵花");
+        Services.speaker.say(
+            spoken.arg(QString::fromStdString(chineseNumeral(praise.count, Services.language)))
+                .toStdString());
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/long_drawing.h"
+#include "common/language.h"
 #include "paint/context.h"
 
 #include <QWidget>
@@ -26,13 +27,14 @@ class SaveDialog;
 class Speaker;
 
 // What the platform supplies to the window; tests hand in their own report,
-// dialog and speaker.
+// dialog and speaker. The language chooses the numerals the praise is spoken in.
 struct Form1Services {
     Pcg32& random;
     ErrorReport& errors;
     QtFontService& fonts;
     SaveDialog& saveDialog;
     Speaker& speaker;
+    Language language;
 };
 
 // The toy's one window. It builds its controls from the stored layout, runs
@@ -54,6 +56,7 @@ protected:
 
 private:
     void createControls();
+    void useRegionalShapes();
     void nameForAssistiveTechnology();
     void setTabOrder();
     void Form_Load();

@@ -61,7 +61,8 @@ int main(int argc, char* argv[])
 {
     // Under a file-size limit a save fails with a message; the drawing and the program stay.
     std::signal(SIGXFSZ, SIG_IGN);
-    const qimbora::CommandLine options = qimbora::readCommandLine(argc, argv);
+    qimbora::Translations translations(qimbora::chosenLanguage(argc, argv));
+    const qimbora::CommandLine options = qimbora::readCommandLine(argc, argv, translations);
     if (options.answered)
         return options.exitStatus;
     qimbora::useOnlyARunningSessionBus();
@@ -71,7 +72,7 @@ int main(int argc, char* argv[])
     std::vector<char*> qtArgv(argv, argv + argc + 1);
     std::optional<QApplication> app;
     {
-        const qimbora::StartupMessages held;
+        const qimbora::StartupMessages held(translations);
         app.emplace(qtArgc, qtArgv.data());
         // Qt reads the scale only when the application is made: a window too big
         // for the screen at the desktop's scale gets the application made again.
@@ -85,22 +86,22 @@ int main(int argc, char* argv[])
     }
     QGuiApplication::setDesktopFileName(QStringLiteral(QIMBORA_ID));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    qimbora::installChineseTranslations(*app);
+    translations.install();
     qimbora::Pcg32 random;
     qimbora::MessageBoxReport errors;
     qimbora::QtFontService fonts;
     qimbora::QtSaveDialog saveDialog;
     qimbora::Silence silence;
-    qimbora::VoiceSpeaker voice(std::make_unique<qimbora::PulseSink>());
+    qimbora::VoiceSpeaker voice(std::make_unique<qimbora::PulseSink>(), translations.language());
     qimbora::Speaker& speaker = options.mute ? static_cast<qimbora::Speaker&>(silence) : voice;
     qimbora::SteadyAidClock aidClock;
-    qimbora::Form1 window({random, errors, fonts, saveDialog, speaker});
+    qimbora::Form1 window({random, errors, fonts, saveDialog, speaker, translations.language()});
     // Each aid is owned by the canvas it draws over.
     if (options.scanSeconds)
         new qimbora::ScanAid(window.pic(), window, aidClock, std::int64_t(*options.scanSeconds * 1000));
     if (options.dwellSeconds)
         new qimbora::DwellAid(window.pic(), aidClock, std::int64_t(*options.dwellSeconds * 1000));
-    qimbora::reportUnknownArguments(qtArgc, qtArgv.data());
+    qimbora::reportUnknownArguments(qtArgc, qtArgv.data(), translations);
     std::optional<qimbora::TitledWindow> titled;
     QWidget* shown = &window;
     if (qimbora::titleBarIsOurs())

@@ -15,7 +15,8 @@ void QtSaveDialog::ShowSave()
     dialog.setFileMode(QFileDialog::AnyFile);
     // The toy's one filter in Qt's form, described in Chinese; "*" also matches names without a dot.
     if (m_filter == kBitmapFilter)
-        dialog.setNameFilters({QStringLiteral("位图 (*.bmp)"), QStringLiteral("所有文件 (*)")});
+        dialog.setNameFilters({QCoreApplication::translate("QtSaveDialog", "位图 (*.bmp)"),
+                               QCoreApplication::translate("QtSaveDialog", "所有文件 (*)")});
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     if (!m_folder.isEmpty())
         dialog.setDirectory(m_folder);

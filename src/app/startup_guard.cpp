@@ -1,5 +1,7 @@
 #include "app/startup_guard.h"
 
+#include "app/translations.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +18,7 @@ namespace {
 
 QtMessageHandler g_previous = nullptr;
 QStringList g_held;
+QByteArray g_noScreen; // said in the handler, so made before
 
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
@@ -23,9 +26,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
         g_held.append(qFormatLogMessage(type, context, message));
         return;
     }
-    std::fputs("qimbora：连不上屏幕，窗口打不开。请在桌面里启动它，"
-               "或者查看 DISPLAY、WAYLAND_DISPLAY 和 -platform 的设置。\n",
-               stderr);
+    std::fputs(g_noScreen.constData(), stderr);
     g_held.append(qFormatLogMessage(type, context, message));
     for (const QString& held : g_held)
         std::fprintf(stderr, "%s\n", held.toLocal8Bit().constData());
@@ -47,7 +48,15 @@ void useOnlyARunningSessionBus()
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
-StartupMessages::StartupMessages() { g_previous = qInstallMessageHandler(holdMessage); }
+StartupMessages::StartupMessages(const Translations& texts)
+{
+    g_noScreen = texts
+                     .translate("StartupMessages",
+                                "qimbora：连不上屏幕，窗口打不开。请在桌面里启动它，"
+                                "或者查看 DISPLAY、WAYLAND_DISPLAY 和 -platform 的设置。\n")
+                     .toUtf8();
+    g_previous = qInstallMessageHandler(holdMessage);
+}
 
 StartupMessages::~StartupMessages()
 {

@@ -47,8 +47,8 @@ TitledWindow::TitledWindow(QWidget& contents)
     closeBox->setFocusPolicy(Qt::NoFocus);
     closeBox->setIcon(crossIcon(palette().windowText().color()));
     closeBox->setIconSize(QSize(16, 16));
-    closeBox->setAccessibleName(QStringLiteral("关闭"));
-    closeBox->setToolTip(QStringLiteral("关闭"));
+    closeBox->setAccessibleName(tr("关闭"));
+    closeBox->setToolTip(tr("关闭"));
     const int box = kTitleBarHeight - 2 * kMargin;
     closeBox->setGeometry(width() - kMargin - box, kMargin, box, box);
     connect(closeBox, &QToolButton::clicked, this, &QWidget::close);

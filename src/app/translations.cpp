@@ -1,19 +1,79 @@
 #include "app/translations.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 namespace qimbora {
 
-bool installChineseTranslations(QApplication& app)
+namespace {
+
+struct LanguageNames {
+    Language language;
+    const char* name; // as --lang names it, and in the translations' file names
+    QLocale locale;
+};
+
+const LanguageNames& namesOf(Language language)
 {
-    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    return QApplication::installTranslator(translator);
+    static const LanguageNames names[]
+        = {{Language::Simplified, "zh_CN",
+            QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China)},
+           {Language::Taiwan, "zh_TW",
+            QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan)},
+           {Language::HongKong, "zh_HK",
+            QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::HongKong)}};
+    return names[int(language)];
+}
+
+} // namespace
+
+std::optional<Language> languageNamed(std::string_view name)
+{
+    for (const Language language : {Language::Simplified, Language::Taiwan, Language::HongKong}) {
+        if (name == namesOf(language).name)
+            return language;
+    }
+    return std::nullopt;
+}
+
+Language languageOfLocale(const QLocale& locale)
+{
+    for (const QString& name : locale.uiLanguages()) {
+        const QLocale chosen(name);
+        if (chosen.language() != QLocale::Chinese)
+            continue;
+        if (chosen.territory() == QLocale::HongKong || chosen.territory() == QLocale::Macau)
+            return Language::HongKong;
+        if (chosen.territory() == QLocale::Taiwan || chosen.script() == QLocale::TraditionalChineseScript)
+            return Language::Taiwan;
+        return Language::Simplified;
+    }
+    return Language::Simplified;
+}
+
+Translations::Translations(Language language)
+    : m_language(language)
+{
+    const QString name = QString::fromLatin1(namesOf(language).name);
+    // Qt has no Hong Kong translation of its own; Taiwan's is the nearest.
+    const QString qtName = language == Language::HongKong ? QStringLiteral("zh_TW") : name;
+    if (language != Language::Simplified)
+        (void)m_own.load(QStringLiteral(":/i18n/qimbora_") + name);
+    (void)m_qt.load(QStringLiteral("qtbase_") + qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+QString Translations::translate(const char* context, const char* source) const
+{
+    const QString translated = m_own.translate(context, source);
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
+}
+
+bool Translations::install()
+{
+    QLocale::setDefault(namesOf(m_language).locale);
+    if (!m_own.isEmpty())
+        QCoreApplication::installTranslator(&m_own);
+    return !m_qt.isEmpty() && QCoreApplication::installTranslator(&m_qt);
 }
 
 } // namespace qimbora

@@ -3,6 +3,7 @@
 #include "common/runtime_error.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -19,34 +20,37 @@ QString reasonFor(int error, const QString& systemReason)
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("磁盘满了。请删掉一些不要的文件，或者换一个地方保存。");
+        return QCoreApplication::translate("Picture", "磁盘满了。请删掉一些不要的文件，或者换一个地方保存。");
     case EACCES:
     case EPERM:
-        return QStringLiteral("没有权限写在这里。请换一个文件夹，比如自己的主文件夹。");
+        return QCoreApplication::translate("Picture",
+                                           "没有权限写在这里。请换一个文件夹，比如自己的主文件夹。");
     case EROFS:
-        return QStringLiteral("这个地方只能读，不能写。请换一个文件夹保存。");
+        return QCoreApplication::translate("Picture", "这个地方只能读，不能写。请换一个文件夹保存。");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("文件夹不存在。请选一个已有的文件夹。");
+        return QCoreApplication::translate("Picture", "文件夹不存在。请选一个已有的文件夹。");
     case ENAMETOOLONG:
-        return QStringLiteral("文件名太长了。请起一个短一点的名字。");
+        return QCoreApplication::translate("Picture", "文件名太长了。请起一个短一点的名字。");
     case EFBIG:
-        return QStringLiteral("文件太大，超过了系统允许的大小。请换一个地方保存。");
+        return QCoreApplication::translate("Picture", "文件太大，超过了系统允许的大小。请换一个地方保存。");
     case EISDIR:
-        return QStringLiteral("这是一个文件夹的名字。请起一个文件名。");
+        return QCoreApplication::translate("Picture", "这是一个文件夹的名字。请起一个文件名。");
     default:
         break;
     }
-    const QString detail = error != 0 ? QStringLiteral("%1，错误代码 %2").arg(systemReason).arg(error)
-                                      : QStringLiteral("写入没有完成");
-    return QStringLiteral("出了问题（%1）。请换一个文件夹或文件名再试。").arg(detail);
+    const QString detail = error != 0
+        ? QCoreApplication::translate("Picture", "%1，错误代码 %2").arg(systemReason).arg(error)
+        : QCoreApplication::translate("Picture", "写入没有完成");
+    return QCoreApplication::translate("Picture", "出了问题（%1）。请换一个文件夹或文件名再试。").arg(detail);
 }
 
 [[noreturn]] void failed(const QString& path, int error, const QString& systemReason)
 {
-    throw RuntimeError(
-        ErrorKind::Platform,
-        QStringLiteral("没能保存“%1”：%2").arg(path, reasonFor(error, systemReason)).toStdString());
+    throw RuntimeError(ErrorKind::Platform,
+                       QCoreApplication::translate("Picture", "没能保存“%1”：%2")
+                           .arg(path, reasonFor(error, systemReason))
+                           .toStdString());
 }
 
 // A temporary file beside the target, moved over it only once complete.

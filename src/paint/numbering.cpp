@@ -54,7 +54,7 @@ Praise Pic_MouseUp(Canvas& canvas, Pcg32& random, CLogFont& numberFont, std::int
         canvas.print(flowerCount);
     }
     Praise praise;
-    praise.text = praiseText(flowerCount);
+    praise.count = flowerCount;
     praise.color = RandomDimColor(random);
     return praise;
 }

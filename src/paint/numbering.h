@@ -1,12 +1,10 @@
 #pragma once
 
 #include "common/color.h"
-#include "common/praise.h"
 #include "font/std_font.h"
 
 #include <cstdint>
 #include <memory>
-#include <string>
 
 namespace qimbora {
 
@@ -17,7 +15,7 @@ class Pcg32;
 
 // What a release tells the praise label.
 struct Praise {
-    PraiseText text; // UTF-8
+    std::int16_t count = 0; // the flower just counted
     Color color = 0;
 };
 
@@ -26,7 +24,7 @@ std::unique_ptr<CLogFont> NumberingSetup(FontService& fonts, const StdFontRef& c
 
 // A release of any button on the canvas: one more flower counted, the count
 // printed 22 pixels left of and 8 above the pointer in the number font and the
-// canvas's pen colour, then the praise with the count in a colour of three
+// canvas's pen colour, then the count for the praise, in a colour of three
 // draws (channels 0..234). At a count of 32767 it raises Overflow before
 // anything changes.
 Praise Pic_MouseUp(Canvas& canvas, Pcg32& random, CLogFont& numberFont, std::int16_t& flowerCount, float x,

@@ -1,6 +1,7 @@
 #include "speech/voice.h"
 
 #include <new>
+#include <optional>
 
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
@@ -38,26 +39,36 @@ int loadEngine()
     espeak_ng_ERROR_CONTEXT context = nullptr;
     const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
     espeak_ng_ClearErrorContext(&context);
-    if (status != ENS_OK || espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK
-        || espeak_ng_SetVoiceByName("cmn-latn-pinyin") != ENS_OK)
+    if (status != ENS_OK || espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK)
         return 0;
     espeak_SetSynthCallback(collect);
     return espeak_ng_GetSampleRate();
 }
 
-} // namespace
-
-MandarinVoice* MandarinVoice::instance()
+const char* voiceName(Language language)
 {
-    // Never destroyed: a speaker's thread left behind at exit may still use it.
-    static MandarinVoice* const voice = [] {
-        const int sampleRate = loadEngine();
-        return sampleRate > 0 ? new MandarinVoice(sampleRate) : nullptr;
-    }();
-    return voice;
+    return language == Language::HongKong ? "yue" : "cmn-latn-pinyin";
 }
 
-std::vector<std::int16_t> MandarinVoice::synthesize(const std::string& text)
+} // namespace
+
+Voice* Voice::of(Language language)
+{
+    // Never destroyed: a speaker's thread left behind at exit may still use it.
+    static Voice* const voice = [] {
+        const int sampleRate = loadEngine();
+        return sampleRate > 0 ? new Voice(sampleRate) : nullptr;
+    }();
+    static std::optional<Language> speaking;
+    if (!voice)
+        return nullptr;
+    if (speaking != language)
+        speaking = espeak_ng_SetVoiceByName(voiceName(language)) == ENS_OK ? std::optional(language)
+                                                                           : std::nullopt;
+    return speaking ? voice : nullptr;
+}
+
+std::vector<std::int16_t> Voice::synthesize(const std::string& text)
 {
     Synthesis synthesis;
     espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
@@ -67,7 +78,7 @@ std::vector<std::int16_t> MandarinVoice::synthesize(const std::string& text)
     return std::move(synthesis.samples);
 }
 
-std::string MandarinVoice::phonemes(const std::string& text)
+std::string Voice::phonemes(const std::string& text)
 {
     std::string out;
     const void* next = text.c_str();

@@ -1,21 +1,25 @@
 #pragma once
 
+#include "common/language.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace qimbora {
 
-// The Mandarin voice of libespeak-ng (cmn-latn-pinyin: the plain cmn voice of
-// Debian 12 reads Chinese characters as pinyin letters spoken in English),
-// synthesising into memory. libespeak-ng keeps its state in globals and hangs
-// when loaded again after it is ended, so there is one engine in the process:
-// loaded at the first call of instance(), kept until the process ends, and
-// used from one thread at a time.
-class MandarinVoice {
+// A voice of libespeak-ng, synthesising into memory: Mandarin (cmn-latn-pinyin:
+// the plain cmn voice of Debian 12 reads Chinese characters as pinyin letters
+// spoken in English) or Cantonese (yue). Both read Simplified and Traditional
+// characters. libespeak-ng keeps its state in globals and hangs when loaded
+// again after it is ended, so there is one engine in the process: loaded at
+// the first call of of(), kept until the process ends, and used from one
+// thread at a time.
+class Voice {
 public:
-    // The engine; null, silently, when the voice data is missing.
-    static MandarinVoice* instance();
+    // The engine speaking the language's voice; null, silently, when the engine
+    // or that voice's data is missing.
+    static Voice* of(Language language);
 
     int sampleRate() const { return m_sampleRate; }
 
@@ -28,7 +32,7 @@ public:
     std::string phonemes(const std::string& text);
 
 private:
-    explicit MandarinVoice(int sampleRate)
+    explicit Voice(int sampleRate)
         : m_sampleRate(sampleRate)
     {
     }

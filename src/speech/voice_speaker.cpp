@@ -21,9 +21,15 @@ constexpr std::size_t kChunkSamples = 1024;
 } // namespace
 
 struct VoiceSpeaker::Shared {
+    explicit Shared(Language spoken)
+        : language(spoken)
+    {
+    }
+
     std::mutex mutex;
     std::condition_variable wake;
     std::condition_variable done;
+    const Language language;
     std::string text;             // the newest text not yet taken
     std::uint64_t generation = 0; // counts the texts handed over
     bool stopping = false;
@@ -38,7 +44,7 @@ struct VoiceSpeaker::Shared {
     // Speaks until stopped. The lock is never held over the sink or the voice.
     void speak(AudioSink& sink)
     {
-        MandarinVoice* voice = MandarinVoice::instance();
+        Voice* voice = Voice::of(language);
         if (!voice)
             return;
         std::uint64_t spoken = 0;
@@ -93,8 +99,9 @@ struct VoiceSpeaker::Shared {
     }
 };
 
-VoiceSpeaker::VoiceSpeaker(std::unique_ptr<AudioSink> sink, std::chrono::milliseconds exitWait)
-    : m_shared(std::make_shared<Shared>())
+VoiceSpeaker::VoiceSpeaker(std::unique_ptr<AudioSink> sink, Language language,
+                           std::chrono::milliseconds exitWait)
+    : m_shared(std::make_shared<Shared>(language))
     , m_sink(std::move(sink))
     , m_exitWait(exitWait)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/language.h"
 #include "speech/speaker.h"
 
 #include <chrono>
@@ -11,7 +12,7 @@ namespace qimbora {
 
 class AudioSink;
 
-// Speaks with the Mandarin voice on a worker thread of its own, which alone
+// Speaks with the language's voice on a worker thread of its own, which alone
 // touches the sink: the caller's thread only hands over the text, so a sound
 // server that hangs never holds it. The newest text wins: it cuts off the one
 // being spoken, and texts never queue up. Where the voice data, the sound
@@ -19,7 +20,7 @@ class AudioSink;
 class VoiceSpeaker final : public Speaker {
 public:
     // `exitWait`: how long the end waits for a worker held by the sound server.
-    explicit VoiceSpeaker(std::unique_ptr<AudioSink> sink,
+    explicit VoiceSpeaker(std::unique_ptr<AudioSink> sink, Language language = Language::Simplified,
                           std::chrono::milliseconds exitWait = std::chrono::seconds(1));
     // Stops the speech and waits for the worker up to the exit wait; a worker
     // still held by the sound server then is left to end with the process.
