@@ -19,7 +19,8 @@ fi
 share=$(dirname "$(find "$root" -type d -name applications -path '*/share/*')")
 entry=$share/applications/$id.desktop
 desktop-file-validate "$entry" || fail "desktop entry"
-for line in 'Categories=.*Education;.*Game;' 'Name\[zh_CN\]=' 'Comment\[zh_CN\]=' 'Name\[zh_CN\]=静音启动'; do
+for line in 'Categories=.*Education;.*Game;' 'Name\[zh_CN\]=' 'Comment\[zh_CN\]=' 'Name\[zh_CN\]=静音启动' \
+    'Name\[zh_TW\]=Qimbora 畫花數數' 'Comment\[zh_HK\]=' 'Name\[zh_HK\]=靜音啟動' 'Name\[zh_TW\]=用一個開關畫花'; do
     grep -q "^$line" "$entry" || fail "no $line in the desktop entry"
 done
 # Every command the menu entry starts is the installed program.
@@ -28,10 +29,10 @@ while read -r program; do
 done < <(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" || fail "metainfo"
 grep -q '^License: GPL-3+' "$share/doc/qimbora/copyright" || fail "no licence in the copyright file"
-for page in man/man6/qimbora.6 man/zh_CN/man6/qimbora.6; do
+for page in man/man6/qimbora.6 man/zh_CN/man6/qimbora.6 man/zh_TW/man6/qimbora.6 man/zh_HK/man6/qimbora.6; do
     page=$(ls "$share/$page"*)
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null) \
-        && [ -z "$warnings" ] && zgrep -q 'mute' "$page" || fail "manual page $page: $warnings"
+        && [ -z "$warnings" ] && zgrep -q 'lang=' "$page" || fail "manual page $page: $warnings"
 done
 for size in "$@"; do
     icon=$share/icons/hicolor/${size}x${size}/apps/$id.png
