@@ -97,44 +97,30 @@ class TestSpeech : public QObject {
     Q_OBJECT
 
 private slots:
-    void praiseOfThreeIsMandarin()
-    {
-        Voice* voice = Voice::of(Language::Simplified);
-        QVERIFY(voice);
-        const auto samples = voice->synthesize("真聪明！共画了三朵花");
-        QVERIFY2(samples.size() >= std::size_t(voice->sampleRate()), "a second or more");
-        // 三 is san in the first tone (55), not letters spelled in English.
-        const QString phonemes = QString::fromStdString(voice->phonemes("真聪明！共画了三朵花"));
-        QVERIFY2(phonemes.contains(QStringLiteral("s'a55n")), qPrintable(phonemes));
-    }
-    // Every praise up to the count's end, in Taiwan's Mandarin and in Cantonese,
-    // is read in the voice's own language: no word falls back to English, which
-    // the phonemes would show as a switch to (en).
-    void everyPraiseStaysInItsLanguage_data()
+    // Each language's praise is read by its voice, a second or more of it. No
+    // praise up to the count's end falls back to English, which the phonemes
+    // would show as a switch to (en).
+    void praiseStaysInItsLanguage_data()
     {
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("two");
-        QTest::newRow("Mandarin") << Language::Taiwan << "真聰明！共畫了"
-                                  << "l'iA21";
-        QTest::newRow("Cantonese") << Language::HongKong << "真聰明！一共畫咗"
-                                   << "l'oeng5_";
+        QTest::newRow("Mandarin") << Language::Simplified << "真聪明！共画了";
+        QTest::newRow("Taiwan") << Language::Taiwan << "真聰明！共畫了";
+        QTest::newRow("Cantonese") << Language::HongKong << "真聰明！一共畫咗";
     }
-    void everyPraiseStaysInItsLanguage()
+    void praiseStaysInItsLanguage()
     {
         QFETCH(Language, language);
         QFETCH(QString, before);
-        QFETCH(QString, two);
         Voice* voice = Voice::of(language);
         QVERIFY(voice);
         const auto praise
-            = [&](int count) { return before.toStdString() + chineseNumeral(count, language) + "朵花"; };
+            = [&](int n) { return before.toStdString() + chineseNumeral(n, language) + "朵花"; };
+        QVERIFY2(voice->synthesize(praise(3)).size() >= std::size_t(voice->sampleRate()), "a second or more");
         for (int count = 1; count <= 32767; ++count) {
             const std::string phonemes = voice->phonemes(praise(count));
             QVERIFY2(phonemes.find('(') == std::string::npos, (praise(count) + " " + phonemes).c_str());
         }
-        QVERIFY2(QString::fromStdString(voice->phonemes(praise(2))).contains(two),
-                 voice->phonemes(praise(2)).c_str());
     }
     // Of two praises said before the voice is ready, the second replaces the first.
     void theNewestWaitingPraiseAloneIsSpoken()
