@@ -51,9 +51,8 @@ private slots:
         QTEST(integer, "integer");
     }
 
-    // The count as it is read aloud before 朵. Mandarin: two is 两 before the measure word and 百, 千, 万,
-    // but 二 in the ones and tens and inside a number; Taiwan writes 兩 and 萬. Cantonese says 兩 at the
-    // start only (a third column where it differs from Taiwan's).
+    // The count read aloud before 朵. Mandarin: 两 before the measure word and 百, 千, 万, else 二; Taiwan
+    // writes 兩 and 萬. Cantonese says 兩 at the start only (a third column where it differs from Taiwan's).
     void numerals_data()
     {
         QTest::addColumn<int>("number");

@@ -7,6 +7,7 @@
 #include "app/translations.h"
 #include "app/window_fit.h"
 #include "common/runtime_error.h"
+#include "export/picture.h"
 #include "export/save.h"
 #include "font/clogfont.h"
 
@@ -449,10 +450,9 @@ private slots:
         QVERIFY(!titled.isVisible() && !m_window->form.isVisible());
     }
 
-    // Each language as a family meets it: the controls' texts, each fitting its
-    // control, in that place's cut of the Song face; the praise written and
-    // spoken; a box's message and a save's failure; the save dialog's filters
-    // and Qt's own button; and the same canvas in every language.
+    // Each language as a family meets it: the controls' texts, each fitting its control, in that place's
+    // cut of the Song face; the praise written and spoken; a box's message and a save's failure; the
+    // save dialog's filters and Qt's own button; and the same canvas in every language.
     void languages_data()
     {
         QTest::addColumn<Language>("language");
@@ -482,7 +482,6 @@ private slots:
         Translations translations(language);
         QVERIFY(translations.install());
         m_window = std::make_unique<Window>(language);
-        m_window->form.show();
         for (const char* action : {"pattern=", "click(600,500)", "pattern=6", "click(300,300)"})
             perform(action);
         QString seen = "|" + QFontInfo(control<QLabel>("Label2")->font()).family();
@@ -495,10 +494,8 @@ private slots:
         }
         seen += "|" + QString::fromStdString(m_window->speaker.said.back()) + "|"
             + m_window->report.messages.value(0);
-        testing::ScriptedDialog nowhere;
-        nowhere.answer = "/none/a.bmp";
         try {
-            Command3_Click(nowhere, pic()->canvas());
+            SavePicture(canvasImage(), "/none/a.bmp");
         } catch (const RuntimeError& error) {
             seen += "|" + errorMessage(error);
         }
