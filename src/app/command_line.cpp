@@ -27,6 +27,12 @@ bool names(std::string_view argument, std::string_view option)
     return argument == option || (argument.starts_with(option) && argument.substr(option.size(), 1) == "=");
 }
 
+// The language of a --lang=NAME argument; none for a bare --lang or a name not known.
+std::optional<Language> languageOf(std::string_view argument)
+{
+    return argument.size() > kLang.size() ? languageNamed(argument.substr(kLang.size() + 1)) : std::nullopt;
+}
+
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 void tell(const QString& text) { std::fputs(text.toUtf8().constData(), stderr); }
@@ -101,10 +107,9 @@ Language chosenLanguage(int argc, char* const argv[])
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (names(argument, kLang) && argument.size() > kLang.size()) {
-            if (const std::optional<Language> named = languageNamed(argument.substr(kLang.size() + 1)))
-                return *named;
-        }
+        const std::optional<Language> named = names(argument, kLang) ? languageOf(argument) : std::nullopt;
+        if (named)
+            return *named;
     }
     return languageOfLocale();
 }
@@ -121,7 +126,7 @@ CommandLine readCommandLine(int argc, char* const argv[], const Translations& te
         } else if (names(argument, kDwell)) {
             line.dwellSeconds = secondsOf(argument, kDwell, kDwellSeconds, texts);
         } else if (names(argument, kLang)) {
-            if (argument.size() == kLang.size() || !languageNamed(argument.substr(kLang.size() + 1)))
+            if (!languageOf(argument))
                 tell(texts.translate(
                     "CommandLine",
                     "qimbora：--lang= 后面要写 zh_CN、zh_TW 或 zh_HK。这次跟着桌面的语言。\n"));
