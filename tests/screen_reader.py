@@ -39,9 +39,10 @@ def find_canvas():
 
 def on_name(event):
     heard.append(str(event.any_data))
-    if "共画了1朵花" in heard[-1] and "the count" in missed:
-        missed.remove("the count")
-        # Letters for the petals, then a press: the toy says what to type.
+    # Each praise until the message: letters for the petals, then a press (again if letters were lost).
+    if "朵花" in heard[-1] and "the message" in missed:
+        if "共画了1朵花" in heard[-1]:
+            missed.remove("the count")
         xdotool("100", "716", "click", "--repeat", "3", "1", "type", "abc")
         xdotool("400", "300", "click", "1")
         GLib.timeout_add(200, find_message)
@@ -53,7 +54,7 @@ def find_message():
             child and "花瓣数量" in child.name for child in walk(node))
     if not found(is_message):
         return True
-    missed.remove("the message")
+    missed[:] = [thing for thing in missed if thing != "the message"]  # a second poll may find it too
     pyatspi.Registry.stop()
     return False
 
