@@ -7,8 +7,8 @@ namespace qimbora {
 
 namespace {
 
+// By the language's value.
 struct LanguageNames {
-    Language language;
     const char* name; // as --lang names it, and in the translations' file names
     QLocale locale;
 };
@@ -16,12 +16,9 @@ struct LanguageNames {
 const LanguageNames& namesOf(Language language)
 {
     static const LanguageNames names[]
-        = {{Language::Simplified, "zh_CN",
-            QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China)},
-           {Language::Taiwan, "zh_TW",
-            QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan)},
-           {Language::HongKong, "zh_HK",
-            QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::HongKong)}};
+        = {{"zh_CN", QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China)},
+           {"zh_TW", QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan)},
+           {"zh_HK", QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::HongKong)}};
     return names[int(language)];
 }
 
