@@ -30,6 +30,12 @@ using namespace qimbora;
 
 using Window = testing::Window<QtSaveDialog, testing::RecordingSpeaker>;
 
+#ifdef Q_OS_WIN
+const QString kSongFace = QStringLiteral("AR PL UMing CN"); // the bundled copy, not Windows' own 宋体
+#else
+const QString kSongFace = QStringLiteral("宋体");
+#endif
+
 class TestForm1 : public QObject {
     Q_OBJECT
 
@@ -96,7 +102,7 @@ private slots:
         if (points > 0)
             QCOMPARE(QList<QVariant>(
                          {widget->font().family(), widget->font().pointSizeF(), widget->font().weight()}),
-                     QList<QVariant>({"宋体", points, QFont::Bold}));
+                     QList<QVariant>({kSongFace, points, QFont::Bold}));
         QFETCH(QString, accessible);
         QCOMPARE(widget->accessibleName().isEmpty(), accessible.isEmpty());
         QVERIFY(widget->accessibleName().contains(accessible));

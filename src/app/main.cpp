@@ -59,8 +59,15 @@ private:
 
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_WIN
+    // The canvas's text is the bundled font's own outlines through FreeType, as
+    // on Linux, so that the same actions save the same picture everywhere.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+#else
     // Under a file-size limit a save fails with a message; the drawing and the program stay.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     qimbora::Translations translations(qimbora::chosenLanguage(argc, argv));
     const qimbora::CommandLine options = qimbora::readCommandLine(argc, argv, translations);
     if (options.answered)
@@ -92,7 +99,7 @@ int main(int argc, char* argv[])
     qimbora::QtFontService fonts;
     qimbora::QtSaveDialog saveDialog;
     qimbora::Silence silence;
-    qimbora::VoiceSpeaker voice(std::make_unique<qimbora::PulseSink>(), translations.language());
+    qimbora::VoiceSpeaker voice(std::make_unique<qimbora::PlatformSink>(), translations.language());
     qimbora::Speaker& speaker = options.mute ? static_cast<qimbora::Speaker&>(silence) : voice;
     qimbora::SteadyAidClock aidClock;
     qimbora::Form1 window({random, errors, fonts, saveDialog, speaker, translations.language()});

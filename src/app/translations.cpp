@@ -56,7 +56,13 @@ Translations::Translations(Language language)
     const QString qtName = language == Language::HongKong ? QStringLiteral("zh_TW") : name;
     if (language != Language::Simplified)
         (void)m_own.load(QStringLiteral(":/i18n/qimbora_") + name);
-    (void)m_qt.load(QStringLiteral("qtbase_") + qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+#ifdef Q_OS_WIN
+    // Built in, as Qt's libraries are installed with the program.
+    const QString qtFolder = QStringLiteral(":/i18n");
+#else
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+    (void)m_qt.load(QStringLiteral("qtbase_") + qtName, qtFolder);
 }
 
 QString Translations::translate(const char* context, const char* source) const

@@ -10,16 +10,58 @@
 
 #include <cerrno>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace qimbora {
 
 namespace {
+
+#ifdef Q_OS_WIN
+constexpr qsizetype kLongestWindowsName = 255; // UTF-16 units in one name of a path
+
+// Qt's files on Windows report through the Windows API, not errno; the causes
+// the messages name are told by their errno values.
+int lastFileError()
+{
+    const DWORD error = GetLastError();
+    switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+        return EACCES;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_FILE_NOT_FOUND:
+        return ENOENT;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
+    case ERROR_FILE_TOO_LARGE:
+        return EFBIG;
+    default:
+        return int(error);
+    }
+}
+
+void clearFileError() { SetLastError(ERROR_SUCCESS); }
+#else
+int lastFileError() { return errno; }
+
+void clearFileError() { errno = 0; }
+#endif
 
 // What went wrong and what to do, for the common causes.
 QString reasonFor(int error, const QString& systemReason)
 {
     switch (error) {
     case ENOSPC:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
         return QCoreApplication::translate("Picture", "磁盘满了。请删掉一些不要的文件，或者换一个地方保存。");
     case EACCES:
     case EPERM:
@@ -57,23 +99,23 @@ QString reasonFor(int error, const QString& systemReason)
 void replaceAtomically(const QString& name, const QByteArray& bytes)
 {
     QSaveFile file(name);
-    errno = 0;
+    clearFileError();
     if (!file.open(QIODevice::WriteOnly))
-        failed(name, errno, file.errorString());
+        failed(name, lastFileError(), file.errorString());
     if (file.write(bytes) != bytes.size())
-        failed(name, errno, file.errorString());
+        failed(name, lastFileError(), file.errorString());
     if (!file.commit())
-        failed(name, errno, file.errorString());
+        failed(name, lastFileError(), file.errorString());
 }
 
 void writeInPlace(const QString& name, const QByteArray& bytes)
 {
     QFile file(name);
-    errno = 0;
+    clearFileError();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        failed(name, errno, file.errorString());
+        failed(name, lastFileError(), file.errorString());
     if (file.write(bytes) != bytes.size() || !file.flush())
-        failed(name, errno, file.errorString());
+        failed(name, lastFileError(), file.errorString());
     file.close();
 }
 
@@ -85,6 +127,11 @@ void SavePicture(const QImage& image, const std::string& path)
     const QFileInfo target(name);
     if (target.isDir())
         failed(name, EISDIR, {});
+#ifdef Q_OS_WIN
+    // Windows says only that such a name is invalid, as it says of a name with a '?'.
+    if (target.fileName().size() > kLongestWindowsName)
+        failed(name, ENAMETOOLONG, {});
+#endif
     // Qt writes a 32-bit image as a 24-bit bitmap. Encoded in memory first: its
     // row-by-row writes into the file took 1.7 times as long as one write.
     QByteArray bytes;

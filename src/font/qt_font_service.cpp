@@ -1,5 +1,7 @@
 #include "font/qt_font_service.h"
 
+#include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -22,10 +24,24 @@ struct FontStyle {
     bool strikeOut;
 };
 
+const QString kSong = QStringLiteral("宋体");
+const QString kBundledSong = QStringLiteral("AR PL UMing CN");
+
+// Windows has a "宋体" of its own, whose letters differ from the font the
+// pictures are drawn in on Linux; there the bundled copy of that font stands in.
+QString installedFace(const QString& face)
+{
+#ifdef Q_OS_WIN
+    if (face == kSong)
+        return kBundledSong;
+#endif
+    return face;
+}
+
 // The face in the style; the caller sets the size, in pixels or in points.
 QFont styledFont(const QString& face, const FontStyle& style)
 {
-    QFont font(face);
+    QFont font(installedFace(face));
     if (style.weight > 0)
         font.setWeight(QFont::Weight(std::clamp(style.weight, 1, 1000)));
     font.setItalic(style.italic);
@@ -68,8 +84,13 @@ const RealizedFont* QtFontService::find(FontHandle font) const
 
 void installSongSubstitutes()
 {
-    QFont::insertSubstitutions(QStringLiteral("宋体"),
-                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL SungtiL GB"),
+#ifdef Q_OS_WIN
+    static const bool loaded [[maybe_unused]]
+        = QFontDatabase::addApplicationFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/uming.ttc"))
+          >= 0;
+#endif
+    QFont::insertSubstitutions(kSong,
+                               {kBundledSong, QStringLiteral("AR PL SungtiL GB"),
                                 QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
                                 QStringLiteral("WenQuanYi Zen Hei")});
 }

@@ -39,7 +39,9 @@ private:
 };
 
 // Maps the interface's face "宋体", which Linux does not have, to the
-// Song-style (Ming) faces that Debian packages. Call once before fonts are used.
+// Song-style (Ming) faces that Debian packages; on Windows, loads the copy of
+// the first of them installed beside the program (fonts/uming.ttc). Call
+// before fonts are used.
 void installSongSubstitutes();
 
 // The description as a Qt font at its size in points.

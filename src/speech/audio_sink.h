@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <list>
+#include <memory>
+#include <vector>
 
 struct pa_simple;
 
@@ -35,5 +38,33 @@ public:
 private:
     pa_simple* m_stream = nullptr;
 };
+
+// Windows' own wave output, which every Windows since 95 has.
+class WaveOutSink final : public AudioSink {
+public:
+    WaveOutSink();
+    ~WaveOutSink() override;
+    WaveOutSink(const WaveOutSink&) = delete;
+    WaveOutSink& operator=(const WaveOutSink&) = delete;
+
+    bool open(int sampleRate) override;
+    bool write(const std::int16_t* samples, std::size_t count) override;
+    void flush() override;
+
+private:
+    struct Device;
+    struct Buffer;
+    void close();
+    void releasePlayed();
+
+    std::unique_ptr<Device> m_device;
+    std::list<Buffer> m_queued;
+};
+
+#ifdef _WIN32
+using PlatformSink = WaveOutSink;
+#else
+using PlatformSink = PulseSink;
+#endif
 
 } // namespace qimbora

@@ -1,10 +1,16 @@
 #include "speech/voice.h"
 
+#include <cstdlib>
 #include <new>
 #include <optional>
+#include <string>
 
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace qimbora {
 
@@ -31,10 +37,41 @@ int collect(short* wave, int count, espeak_EVENT* events)
     return 0;
 }
 
+#ifdef _WIN32
+// The voice data is installed beside the program. The engine opens files by
+// narrow names, in the system's code page; the short form of the folder's name
+// reaches a folder whose long name that code page cannot spell.
+std::string dataFolder()
+{
+    wchar_t program[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    if (length == 0 || length == MAX_PATH)
+        return {};
+    std::wstring folder(program, length);
+    folder.erase(folder.find_last_of(L"\\/"));
+    wchar_t shortName[MAX_PATH];
+    const DWORD shortLength = GetShortPathNameW(folder.c_str(), shortName, MAX_PATH);
+    if (shortLength > 0 && shortLength < MAX_PATH)
+        folder.assign(shortName, shortLength);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(std::size_t(bytes > 0 ? bytes : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, narrow.data(), bytes, nullptr, nullptr);
+    narrow.resize(std::char_traits<char>::length(narrow.c_str()));
+    return narrow;
+}
+#endif
+
 // The engine's sample rate once loaded; 0 when it could not be.
 int loadEngine()
 {
+#ifdef _WIN32
+    // ESPEAK_DATA_PATH still wins, as on Linux, when it names a folder with voice data.
+    const std::string folder = dataFolder();
+    espeak_ng_InitializePath(std::getenv("ESPEAK_DATA_PATH") || folder.empty() ? nullptr
+                                                                                            : folder.c_str());
+#else
     espeak_ng_InitializePath(nullptr);
+#endif
     // The error context is dropped unprinted: a toy without voice data is silent, not noisy.
     espeak_ng_ERROR_CONTEXT context = nullptr;
     const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
