@@ -1,12 +1,14 @@
 # make        builds build/qimbora
 # make run    installs what is missing, builds and starts the toy
 # make test   installs what is missing (test tools too), builds and runs every test;
-#             ARCH=arm64 or ARCH=armhf cross-builds and runs them under qemu
+#             ARCH=arm64 or ARCH=armhf cross-builds and runs them under qemu;
+#             ARCH=win64 cross-builds for Windows and runs them under wine
 # make check  installs what is missing, runs every test under AddressSanitizer and
 #             UndefinedBehaviorSanitizer, and runs each fuzz target for FUZZ_SECONDS
 # make bench  installs what is missing, builds in Release and measures the hot paths
 # make package builds build/package-ARCH/qimbora_VERSION_ARCH.deb for this machine;
-#             ARCH=arm64 or ARCH=armhf cross-builds for the Raspberry Pi and other ARM boards
+#             ARCH=arm64 or ARCH=armhf cross-builds for the Raspberry Pi and other ARM boards;
+#             ARCH=win64 builds the Windows installer and its source archive
 
 SHELL := /bin/bash
 BUILD := build
@@ -56,6 +58,8 @@ test: test-deps
 ifeq ($(ARCH),$(NATIVE))
 	$(MAKE) build
 	cd $(BUILD) && ctest --output-on-failure
+else ifeq ($(ARCH),win64)
+	scripts/win64-test.sh $(BUILD)/win64
 else
 	scripts/cross-test.sh $(ARCH) $(BUILD)/$(ARCH)
 endif
@@ -78,7 +82,11 @@ bench: bench-deps
 	bench/startup.sh $(BUILD)/bench/qimbora 5
 
 package:
+ifeq ($(ARCH),win64)
+	scripts/win64-package.sh $(BUILD)/package-win64
+else
 	scripts/package.sh $(ARCH) $(BUILD)/package-$(ARCH)
+endif
 
 clean:
 	# Never follows a mount left in a fresh root after a crash.

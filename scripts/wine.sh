@@ -19,4 +19,9 @@ export QT_PLUGIN_PATH="Z:$qt/plugins"
 while IFS='=' read -r name _; do
     export "WINE$name=${!name}"
 done < <(env | grep '^QT_[A-Z_]*=')
-exec /usr/lib/wine/wine64 "$@"
+# Debian 12 keeps the 64-bit loader out of the path.
+for wine in /usr/lib/wine/wine64 /usr/bin/wine64 /usr/bin/wine; do
+    [ -x "$wine" ] && exec "$wine" "$@"
+done
+echo "qimbora: wine is missing: apt-get install wine64" >&2
+exit 1
