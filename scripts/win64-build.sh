@@ -10,7 +10,7 @@ shift
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 scripts/install-deps.sh g++-mingw-w64-x86-64-posix ninja-build cmake dpkg-dev qt6-base-dev qt6-l10n-tools \
-    qt6-translations-l10n fonts-arphic-uming wine64 xvfb nsis xz-utils
+    fonts-arphic-uming wine64 xvfb nsis
 cache=${QIMBORA_CACHE:-$HOME/.cache/qimbora}
 qt=$(scripts/win64-qt.sh "$cache")
 espeak=$(scripts/win64-espeak.sh "$cache")

@@ -26,6 +26,10 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace qimbora;
 
 using Window = testing::Window<QtSaveDialog, testing::RecordingSpeaker>;
@@ -517,6 +521,21 @@ private slots:
         QCOMPARE(dialog.fileName(), std::string()); // a cancel chooses no file
         QCOMPARE(hashOf(canvasImage()), "31d49df632196b7b");
     }
+
+#ifdef Q_OS_WIN
+    // In Windows' own title bar the close box alone, and a window the taskbar lists.
+    void nativeStyle()
+    {
+        if (QGuiApplication::platformName() != "windows")
+            QSKIP("run on the Windows platform only");
+        m_window->form.show();
+        const auto window = reinterpret_cast<HWND>(m_window->form.winId());
+        QCOMPARE(GetWindowLongPtrW(window, GWL_STYLE)
+                     & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+                 WS_CAPTION | WS_SYSMENU);
+        QCOMPARE(GetWindowLongPtrW(window, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW), 0);
+    }
+#endif
 
 private:
     // The canvas of a window of its own after clicks at these points.

@@ -1,10 +1,10 @@
 #include "app/command_line.h"
 
+#include "app/console_output.h"
 #include "app/translations.h"
 #include "common/convert.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
@@ -35,7 +35,7 @@ std::optional<Language> languageOf(std::string_view argument)
 
 QString fromView(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-void tell(const QString& text) { std::fputs(text.toUtf8().constData(), stderr); }
+void tell(const QString& text) { (void)writeText(Stream::Error, text); }
 
 // `option` alone gives the default; `option=SECONDS` a number of seconds
 // within reason, else the default and a word on what to write.
@@ -67,8 +67,7 @@ bool isOurs(std::string_view argument)
 int answer(const QString& text, const Translations& texts)
 {
     errno = 0;
-    std::fputs(text.toUtf8().constData(), stdout);
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+    if (writeText(Stream::Output, text))
         return 0;
     const int error = errno ? errno : EIO;
     tell(texts.translate("CommandLine", "qimbora：回答没能写出去（%1）。\n")

@@ -10,7 +10,10 @@ namespace qimbora {
 void QtSaveDialog::ShowSave()
 {
     QFileDialog dialog(QApplication::activeWindow());
+#ifndef Q_OS_WIN
+    // The same dialog on every Linux desktop; on Windows, Windows' own, which a family knows.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The toy's one filter in Qt's form, described in Chinese; "*" also matches names without a dot.

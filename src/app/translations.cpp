@@ -57,7 +57,7 @@ Translations::Translations(Language language)
     if (language != Language::Simplified)
         (void)m_own.load(QStringLiteral(":/i18n/qimbora_") + name);
 #ifdef Q_OS_WIN
-    // Built in, as Qt's libraries are installed with the program.
+    // Built in: the program brings its own translations of the Qt texts it shows.
     const QString qtFolder = QStringLiteral(":/i18n");
 #else
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

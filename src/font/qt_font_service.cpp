@@ -85,9 +85,9 @@ const RealizedFont* QtFontService::find(FontHandle font) const
 void installSongSubstitutes()
 {
 #ifdef Q_OS_WIN
-    static const bool loaded [[maybe_unused]]
-        = QFontDatabase::addApplicationFont(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/uming.ttc"))
-          >= 0;
+    static const QString bundled
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/uming.ttc");
+    static const int loaded [[maybe_unused]] = QFontDatabase::addApplicationFont(bundled);
 #endif
     QFont::insertSubstitutions(kSong,
                                {kBundledSong, QStringLiteral("AR PL SungtiL GB"),

@@ -67,8 +67,7 @@ int loadEngine()
 #ifdef _WIN32
     // ESPEAK_DATA_PATH still wins, as on Linux, when it names a folder with voice data.
     const std::string folder = dataFolder();
-    espeak_ng_InitializePath(std::getenv("ESPEAK_DATA_PATH") || folder.empty() ? nullptr
-                                                                                            : folder.c_str());
+    espeak_ng_InitializePath(std::getenv("ESPEAK_DATA_PATH") || folder.empty() ? nullptr : folder.c_str());
 #else
     espeak_ng_InitializePath(nullptr);
 #endif

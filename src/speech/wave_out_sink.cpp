@@ -1,8 +1,6 @@
 #include "speech/audio_sink.h"
 
-#include <windows.h>
-
-#include <mmsystem.h>
+#include <windows.h> // with the wave output's mmsystem.h
 
 namespace qimbora {
 
@@ -43,7 +41,8 @@ bool WaveOutSink::open(int sampleRate)
     format.wBitsPerSample = 16;
     format.nBlockAlign = 2;
     format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
-    if (waveOutOpen(&m_device->handle, WAVE_MAPPER, &format, DWORD_PTR(m_device->bufferDone), 0, CALLBACK_EVENT)
+    if (waveOutOpen(&m_device->handle, WAVE_MAPPER, &format, DWORD_PTR(m_device->bufferDone), 0,
+                    CALLBACK_EVENT)
         != MMSYSERR_NOERROR) {
         m_device->handle = nullptr;
         return false;
