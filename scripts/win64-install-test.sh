@@ -34,12 +34,16 @@ window_like() {
 
 # Installs with the options given, waiting for the installer and what it started.
 install() { wine "$setup" /S "$@"; /usr/lib/wine/wineserver -w; }
-# Runs the uninstaller in the folder $1 and checks that nothing of the toy stays there or in the menu $2.
+# Runs the uninstaller in the folder $1 and checks that nothing of the toy
+# stays there, in the menu $2, or in Windows' list of apps under the hive $3.
 uninstall_from() {
+    local key="$3\Software\Microsoft\Windows\CurrentVersion\Uninstall\Qimbora"
+    wine reg query "$key" >/dev/null 2>&1 || fail "not in Windows' list of apps ($3)"
     wine "$(winepath -w "$1/uninstall.exe")" /S
     /usr/lib/wine/wineserver -w
     [ ! -e "$1" ] || fail "left in the install folder: $(find "$1" | head -n 5)"
     [ ! -e "$2/$menu_name" ] || fail "the Start-menu entry was left"
+    ! wine reg query "$key" >/dev/null 2>&1 || fail "left in Windows' list of apps ($3)"
 }
 winepath() { scripts/wine.sh installed winepath "$@" 2>/dev/null; }
 
@@ -66,12 +70,12 @@ bytes=$(md5sum <"$garden/flowers.bmp" | cut -c 1-16)
 [ "$bytes" = 90e0c119dba55e1e ] || fail "the picture saved as $bytes; expected Linux's 90e0c119dba55e1e"
 echo "installed for this user, started from the Start menu, saved Linux's picture into 花园"
 /usr/lib/wine/wineserver -k
-uninstall_from "$folder" "$user_menu"
+uninstall_from "$folder" "$user_menu" HKCU
 echo "uninstalled: nothing left"
 
 install /AllUsers
 folder="$drive/Program Files/Qimbora"
 all_menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs"
 [ -f "$folder/qimbora.exe" ] && [ -f "$all_menu/$menu_name" ] || fail "/AllUsers did not install for everyone"
-uninstall_from "$folder" "$all_menu"
+uninstall_from "$folder" "$all_menu" HKLM
 echo "installed for all users and uninstalled: nothing left"

@@ -11,10 +11,9 @@ RequestExecutionLevel user
 !include FileFunc.nsh
 
 !define PRODUCT "Qimbora"
-!define MENU_NAME "Qimbora 画花数数"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Qimbora"
 
-Name "${MENU_NAME}"
+Name "$(MenuName)"
 OutFile "${OUTFILE}"
 BrandingText "${PRODUCT} ${VERSION}"
 ShowInstDetails nevershow
@@ -27,7 +26,13 @@ ShowUninstDetails nevershow
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; Windows' own language chooses between them, as the toy's texts follow it.
 !insertmacro MUI_LANGUAGE "SimpChinese"
+!insertmacro MUI_LANGUAGE "TradChinese"
+LangString MenuName ${LANG_SIMPCHINESE} "Qimbora 画花数数"
+LangString MenuName ${LANG_TRADCHINESE} "Qimbora 畫花數數"
+LangString NeedsAdministrator ${LANG_SIMPCHINESE} "为所有用户安装需要管理员权限。请用管理员身份运行，或者不加 /AllUsers 只为自己安装。"
+LangString NeedsAdministrator ${LANG_TRADCHINESE} "為所有使用者安裝需要系統管理員權限。請以系統管理員身分執行，或者不加 /AllUsers 只為自己安裝。"
 
 Var allUsers
 
@@ -41,7 +46,7 @@ Function .onInit
     UserInfo::GetAccountType
     Pop $1
     StrCmp $1 "Admin" +3
-    MessageBox MB_ICONSTOP "为所有用户安装需要管理员权限。请用管理员身份运行，或者不加 /AllUsers 只为自己安装。" /SD IDOK
+    MessageBox MB_ICONSTOP "$(NeedsAdministrator)" /SD IDOK
     Abort
     StrCpy $allUsers 1
     SetShellVarContext all
@@ -58,8 +63,9 @@ Section
     SetOutPath "$INSTDIR"
     File /r "${STAGE}\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
-    CreateShortcut "$SMPROGRAMS\${MENU_NAME}.lnk" "$INSTDIR\qimbora.exe" "" "$INSTDIR\qimbora.ico"
-    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "${MENU_NAME}"
+    CreateShortcut "$SMPROGRAMS\$(MenuName).lnk" "$INSTDIR\qimbora.exe" "" "$INSTDIR\qimbora.ico"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "$(MenuName)"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "MenuEntry" "$SMPROGRAMS\$(MenuName).lnk"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "Qimbora"
     WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\qimbora.ico"
@@ -85,7 +91,9 @@ FunctionEnd
 
 ; Only what was installed goes: a folder the user chose may hold other files.
 Section Uninstall
-    Delete "$SMPROGRAMS\${MENU_NAME}.lnk"
+    ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "MenuEntry"
+    StrCmp $0 "" +2
+    Delete "$0"
     !include "${FILES}"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
