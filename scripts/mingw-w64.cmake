@@ -1,3 +1,5 @@
+# The CMake toolchain for 64-bit Windows with Debian's mingw-w64: its posix
+# flavour, whose C++ library has std::thread and std::mutex (the voice uses them).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
