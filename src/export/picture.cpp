@@ -18,14 +18,21 @@ namespace qimbora {
 
 namespace {
 
+// Why a file call failed: the cause the messages name, as an errno value (0
+// for none of theirs), and the system's own code, shown when none fits.
+struct FileError {
+    int cause;
+    int code;
+};
+
 #ifdef Q_OS_WIN
 constexpr qsizetype kLongestWindowsName = 255; // UTF-16 units in one name of a path
 
-// Qt's files on Windows report through the Windows API, not errno; the causes
-// the messages name are told by their errno values.
-int lastFileError()
+// Qt's files on Windows report through the Windows API, not errno. Its codes
+// are told apart from errno values: ERROR_NOT_READY (21, a card reader with no
+// card) is not EISDIR.
+int causeOf(DWORD error)
 {
-    const DWORD error = GetLastError();
     switch (error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
@@ -43,21 +50,27 @@ int lastFileError()
     case ERROR_FILE_TOO_LARGE:
         return EFBIG;
     default:
-        return int(error);
+        return 0;
     }
+}
+
+FileError lastFileError()
+{
+    const DWORD error = GetLastError();
+    return {causeOf(error), int(error)};
 }
 
 void clearFileError() { SetLastError(ERROR_SUCCESS); }
 #else
-int lastFileError() { return errno; }
+FileError lastFileError() { return {errno, errno}; }
 
 void clearFileError() { errno = 0; }
 #endif
 
 // What went wrong and what to do, for the common causes.
-QString reasonFor(int error, const QString& systemReason)
+QString reasonFor(FileError error, const QString& systemReason)
 {
-    switch (error) {
+    switch (error.cause) {
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
@@ -81,13 +94,13 @@ QString reasonFor(int error, const QString& systemReason)
     default:
         break;
     }
-    const QString detail = error != 0
-        ? QCoreApplication::translate("Picture", "%1，错误代码 %2").arg(systemReason).arg(error)
+    const QString detail = error.code != 0
+        ? QCoreApplication::translate("Picture", "%1，错误代码 %2").arg(systemReason).arg(error.code)
         : QCoreApplication::translate("Picture", "写入没有完成");
     return QCoreApplication::translate("Picture", "出了问题（%1）。请换一个文件夹或文件名再试。").arg(detail);
 }
 
-[[noreturn]] void failed(const QString& path, int error, const QString& systemReason)
+[[noreturn]] void failed(const QString& path, FileError error, const QString& systemReason)
 {
     throw RuntimeError(ErrorKind::Platform,
                        QCoreApplication::translate("Picture", "没能保存“%1”：%2")
@@ -126,11 +139,11 @@ void SavePicture(const QImage& image, const std::string& path)
     const QString name = QString::fromStdString(path);
     const QFileInfo target(name);
     if (target.isDir())
-        failed(name, EISDIR, {});
+        failed(name, {EISDIR, EISDIR}, {});
 #ifdef Q_OS_WIN
     // Windows says only that such a name is invalid, as it says of a name with a '?'.
     if (target.fileName().size() > kLongestWindowsName)
-        failed(name, ENAMETOOLONG, {});
+        failed(name, {ENAMETOOLONG, ENAMETOOLONG}, {});
 #endif
     // Qt writes a 32-bit image as a 24-bit bitmap. Encoded in memory first: its
     // row-by-row writes into the file took 1.7 times as long as one write.
@@ -139,7 +152,7 @@ void SavePicture(const QImage& image, const std::string& path)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "bmp");
     if (!writer.write(image))
-        failed(name, 0, writer.errorString());
+        failed(name, {0, 0}, writer.errorString());
     // A file that may be written in a folder that may not is written in place:
     // no temporary file can be made beside it.
     if (target.exists() && target.isWritable() && !QFileInfo(target.absolutePath()).isWritable())

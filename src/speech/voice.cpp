@@ -1,5 +1,6 @@
 #include "speech/voice.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 #include <optional>
@@ -53,10 +54,10 @@ std::string dataFolder()
     const DWORD shortLength = GetShortPathNameW(folder.c_str(), shortName, MAX_PATH);
     if (shortLength > 0 && shortLength < MAX_PATH)
         folder.assign(shortName, shortLength);
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(std::size_t(bytes > 0 ? bytes : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, folder.c_str(), -1, narrow.data(), bytes, nullptr, nullptr);
-    narrow.resize(std::char_traits<char>::length(narrow.c_str()));
+    const int units = int(folder.size());
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, folder.c_str(), units, nullptr, 0, nullptr, nullptr);
+    std::string narrow(std::size_t(std::max(bytes, 0)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, folder.c_str(), units, narrow.data(), bytes, nullptr, nullptr);
     return narrow;
 }
 #endif
